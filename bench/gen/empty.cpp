@@ -1,0 +1,1 @@
+// Keeps the generator library non-empty before any generator exists.
