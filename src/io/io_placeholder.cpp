@@ -1,0 +1,1 @@
+// The io library: serial ports, the script runner, the settings write-behind.
