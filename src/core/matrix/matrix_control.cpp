@@ -154,9 +154,13 @@ MatrixSwitchResult matrixControlWith(const MatrixContext& ctx, const BrandRow& r
 
   Walk walk(ctx, kind, sourceCode, result);
   if (row.format.wholeWall && coversWholeWall(ctx.selection, ctx.wall)) {
+    // The whole-wall form is one packet, written at once whatever the
+    // brand's way of writing its per-output packets.
     Packet packet;
     row.format.wholeWall(packet, call);
-    emit.packet(packet);
+    SwitchEmitter whole(result.script, result.log, matrixDevice(kind, ctx.portFlags), settings.delayTime, WriteMode{});
+    whole.setSubject(emit.subject());
+    whole.packet(packet);
     if (row.format.wholeWallInputs == WholeWallInputs::BecomeIn) {
       walk.units(Selection{0, 0, ctx.wall.rows - 1, ctx.wall.columns - 1},
                  [&](int entry) { result.updatedEntries.push_back(entry); });
