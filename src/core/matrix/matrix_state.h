@@ -41,7 +41,6 @@ struct MatrixState {
   std::array<MatrixSettings, 4> settings{};
   std::array<MatrixTable, 4> outputMap{};     // 0: not connected
   std::array<MatrixTable, 4> currentInput{};  // all 1 at start
-  bool matrixUse = true;                      // "使用矩阵"
 
   MatrixState();
 
