@@ -2,11 +2,10 @@
 // the VGA brand list, in list order. Each row is a family with its
 // parameters or a format of the brand's own in the Packet notation.
 #include <array>
-#include <initializer_list>
-#include <string>
 
 #include "core/matrix/brand_tables.h"
 #include "core/matrix/format_families.h"
+#include "core/matrix/special_formats.h"
 
 namespace wall {
 
@@ -23,20 +22,6 @@ int triolionAddress(const SwitchCall& c) {
   if (c.model < 0 || c.model >= static_cast<int>(kTriolionVga.size())) return -1;
   const auto& table = c.sourceCode == 1 ? kTriolionRgb : kTriolionVga;
   return table[static_cast<std::size_t>(c.model)];
-}
-
-// "SL001", "SL002": the letter x40 + ID, ID 0 or above 26 taken as 1.
-std::uint8_t slLetter(int id) { return static_cast<std::uint8_t>(0x40 + (id == 0 || id > 26 ? 1 : id)); }
-
-// Fields limited to 99: a value of 100 or more has no defined form.
-bool over99(Packet& p, std::initializer_list<int> values, const char* what) {
-  for (int v : values) {
-    if (v >= 100) {
-      p.refuse(std::string(what) + " carries values up to 99 only");
-      return true;
-    }
-  }
-  return false;
 }
 
 void starWholeWall(Packet& p, const SwitchCall& c) { p.D(c.in).text("*N").x(c.sw('!', '%', '$')); }
@@ -58,7 +43,7 @@ const BrandRow kRows[] = {
     {10, "CREATEK3", listText(sw('B')).oneBytePerWrite(true)},
     {11, "AC", bangText('G')},
     {12, "SL001",
-     own([](Packet& p, const SwitchCall& c, int out) { p.x(slLetter(c.id)).D(out).ch('&').D(c.in).ch('!'); })},
+     own([](Packet& p, const SwitchCall& c, int out) { p.x(slAddressLetter(c.id)).D(out).ch('&').D(c.in).ch('!'); })},
     {13, "LW001", ffFrame(sw(0x03, 0x05, 0x04))},
     {14, "ZHIMIN", f2ZeroFrame()},
     {15, "SWITCHER",
@@ -69,7 +54,7 @@ const BrandRow kRows[] = {
     {16, "MINGKONG", bbFrame(sw(0x02))},
     {17, "SL002",
      own([](Packet& p, const SwitchCall& c, int out) {
-       p.x(slLetter(c.id)).atLeast2(out).ch('(').atLeast2(c.in).ch('!');
+       p.x(slAddressLetter(c.id)).atLeast2(out).ch('(').atLeast2(c.in).ch('!');
      })},
     {18, "CZ002", pairList(sw(0xA0), PairCheck::Sum96, {.inputOffset = 0})},
     {19, "LIGUO",
@@ -169,13 +154,13 @@ const BrandRow kRows[] = {
     {53, "SISO2", f2Frame()},
     {54, "SMTH4",
      own([](Packet& p, const SwitchCall& c, int out) {
-       if (over99(p, {c.in, out}, "SMTH4")) return;
+       if (refuseOver99(p, {c.in, out}, "SMTH4")) return;
        p.Z2(c.id).ch('V').Z2(c.in).x(c.sw('M', 'V', 'A')).Z2(out);
      })},
     {55, "HXD2", bbFrame(sw(0x01, 0x02, 0x03))},
     {56, "SMTH5",
      own([](Packet& p, const SwitchCall& c, int out) {
-       if (over99(p, {c.id, c.in, out}, "SMTH5")) return;
+       if (refuseOver99(p, {c.id, c.in, out}, "SMTH5")) return;
        p.D2(c.id).ch('V').D2(c.in).ch('V').D2(out);
      })},
     {57, "CZ001", pairList(sw(0xA3, 0xA0, 0xA2), PairCheck::Sum)},
@@ -186,7 +171,7 @@ const BrandRow kRows[] = {
     {62, "AC002_VR", zeroBangText('R')},
     {63, "Erton",
      own([](Packet& p, const SwitchCall& c, int out) {
-       if (over99(p, {c.in, out}, "Erton")) return;
+       if (refuseOver99(p, {c.in, out}, "Erton")) return;
        p.x(c.sw('B', 'V', 'A')).Z2(out).Z2(c.in);
      })},
     {64, "AC002", zeroBangText('G')},
@@ -264,7 +249,7 @@ const BrandRow kRows[] = {
     {101, "RZET", listText(sw('B', 'V', 'A'))},
     {102, "SMTH8",
      own([](Packet& p, const SwitchCall& c, int out) {
-       if (over99(p, {c.id, c.in, out}, "SMTH8")) return;
+       if (refuseOver99(p, {c.id, c.in, out}, "SMTH8")) return;
        p.text("<m").Z2(c.id).ch('#').Z2(c.in).ch('v').Z2(out).ch('>');
      })},
 };

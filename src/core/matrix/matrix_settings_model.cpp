@@ -193,7 +193,10 @@ std::string MatrixSettingsModel::cellText(int row, int column) const {
   const int perUnit = entriesPerUnit(active_, wall_.kestrel);
   if (perUnit == 4) {
     std::string text;
-    for (int k = 0; k < 4; ++k) text += (k ? " " : "") + outputText(table, entryOf(active_, row, column, k));
+    for (int k = 0; k < 4; ++k) {
+      if (k > 0) text += ' ';
+      text += outputText(table, entryOf(active_, row, column, k));
+    }
     return text;
   }
   if (perUnit == 2) {

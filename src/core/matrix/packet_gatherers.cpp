@@ -19,7 +19,7 @@ class PerOutputGatherer : public PacketGatherer {
     } else {
       call_.format->packet(steps.add(), call_, out);
     }
-    return emit_.steps(steps, "output " + std::to_string(out));
+    return emit_.outputSteps(steps, out);
   }
 
  private:

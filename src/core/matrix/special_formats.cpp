@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 namespace wall {
 
@@ -28,6 +29,18 @@ void putFourByFourCode(Packet& p, int in, int out) {
   } else {
     p.refuse("a four-by-four switcher takes inputs and outputs 1 to 4 only");
   }
+}
+
+std::uint8_t slAddressLetter(int id) { return static_cast<std::uint8_t>(0x40 + (id == 0 || id > 26 ? 1 : id)); }
+
+bool refuseOver99(Packet& p, std::initializer_list<int> values, std::string_view brand) {
+  for (int v : values) {
+    if (v >= 100) {
+      p.refuse(std::string(brand) + " carries values up to 99 only");
+      return true;
+    }
+  }
+  return false;
 }
 
 Packet& keyEvent(Packet& p, int id, int key, bool press, bool carriageReturn) {

@@ -3,6 +3,8 @@
 // table of the small four-by-four switchers and the key protocol of the
 // brands driven by key presses.
 
+#include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,14 @@ std::optional<std::string_view> fourByFourCode(int in, int out);
 
 // Writes the code's characters, or refuses the packet outside 1..4.
 void putFourByFourCode(Packet& p, int in, int out);
+
+// The address letter of the "SL" brands: x40 + ID, an ID of 0 or above 26
+// taken as 1.
+std::uint8_t slAddressLetter(int id);
+
+// Fields limited to 99 (one or two digits): when a value is 100 or more the
+// packet is refused, naming the brand, and true is returned.
+bool refuseOver99(Packet& p, std::initializer_list<int> values, std::string_view brand);
 
 // One key event: '*8' Z2(ID) 'K0,' D2(key) ',' e, with e '1' for the press
 // and '0' for the release, then x0D when the brand ends its events so.

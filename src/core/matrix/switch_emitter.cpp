@@ -24,6 +24,12 @@ bool SwitchEmitter::steps(const PacketSteps& steps, const std::string& what) {
   return true;
 }
 
+bool SwitchEmitter::outputSteps(const PacketSteps& steps, int out) {
+  // The name is only made when a packet is refused: most calls never need it.
+  if (steps.refused()) return this->steps(steps, "output " + std::to_string(out));
+  return this->steps(steps, std::string());
+}
+
 void SwitchEmitter::write(const Bytes& bytes, int pauseMs) {
   const int times = write_.times < 1 ? 1 : write_.times;
   for (int t = 0; t < times; ++t) {

@@ -21,6 +21,8 @@ class SwitchEmitter {
   // Every packet of the steps, or, when one is refused, none: the reason
   // goes to the log under `what` ("output 12").
   bool steps(const PacketSteps& steps, const std::string& what);
+  // The same for the packets of one output ("output 12" in the log).
+  bool outputSteps(const PacketSteps& steps, int out);
   void pause(int ms);
   void note(std::string line) { log_.push_back(std::move(line)); }
 
