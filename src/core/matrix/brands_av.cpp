@@ -2,27 +2,15 @@
 // the AV brand list, in list order. Each row is a family with its
 // parameters or a format of the brand's own in the Packet notation; the
 // longer ones live in formats_av and mainvan_formats.
-#include <string>
-
 #include "core/matrix/brand_tables.h"
 #include "core/matrix/format_families.h"
 #include "core/matrix/formats_av.h"
 #include "core/matrix/mainvan_formats.h"
+#include "core/matrix/special_formats.h"
 
 namespace wall {
 
 namespace {
-
-// "SL001", "SL002": the letter x40 + ID, ID 0 or above 26 taken as 1.
-std::uint8_t slLetter(int id) { return static_cast<std::uint8_t>(0x40 + (id == 0 || id > 26 ? 1 : id)); }
-
-// The formats whose numbers have one or two digits: a value of 100 or more
-// has no defined form.
-bool refuseOver99(Packet& p, int in, int out, const char* brand) {
-  if (in < 100 && out < 100) return false;
-  p.refuse(std::string(brand) + " carries inputs and outputs up to 99 only");
-  return true;
-}
 
 // The text of the 'A' and 'N01' brands after their numbers.
 constexpr std::string_view kPeTail = "031000000B";
@@ -54,7 +42,7 @@ const BrandRow kRows[] = {
     {12, "YM001", f8Frame()},
     {13, "AC", bangText('V')},
     {14, "SL001",
-     own([](Packet& p, const SwitchCall& c, int out) { p.x(slLetter(c.id)).D(out).ch('+').D(c.in).ch('!'); })},
+     own([](Packet& p, const SwitchCall& c, int out) { p.x(slAddressLetter(c.id)).D(out).ch('+').D(c.in).ch('!'); })},
     {15, "LW001", kFFFrame},
     {16, "INFINOVA", outputInputTexts()},
     {17, "ZHIMIN", f2ZeroFrame()},
@@ -65,7 +53,7 @@ const BrandRow kRows[] = {
     {22, "SISO", kF2Twice},
     {23, "SL002",
      own([](Packet& p, const SwitchCall& c, int out) {
-       p.x(slLetter(c.id)).atLeast2(out).ch('[').atLeast2(c.in).ch('!');
+       p.x(slAddressLetter(c.id)).atLeast2(out).ch('[').atLeast2(c.in).ch('!');
      })},
     {24, "VINET", vinetFrame()},
     {25, "CZ002", pairList(sw(0xA4), PairCheck::Sum96, {.inputOffset = 0})},
@@ -172,7 +160,7 @@ const BrandRow kRows[] = {
      })},
     {71, "SMTH4",
      own([](Packet& p, const SwitchCall& c, int out) {
-       if (refuseOver99(p, c.in, out, "SMTH4")) return;
+       if (refuseOver99(p, {c.in, out}, "SMTH4")) return;
        p.Z2(c.id).ch('V').Z2(c.in).x(c.sw('M', 'V', 'A')).Z2(out);
      })},
     {72, "MAINVAN2", mainvanBlockFrame()},
