@@ -40,10 +40,10 @@ class MatrixControlTest : public ::testing::Test {
     rig.switchType = 0;
   }
 
-  std::string ff(int in, int out, int id = 1) {
-    return hexText(notation("FF")) + " " + hexText(Bytes{static_cast<std::uint8_t>(id), 0x03,
-                                                            static_cast<std::uint8_t>(in),
-                                                            static_cast<std::uint8_t>(out), 0xAA});
+  // The FF frame of "ZC001" with SW 0.
+  static std::string ff(int in, int out, int id = 1) {
+    auto b = [](int v) { return static_cast<std::uint8_t>(v); };
+    return hexText(Bytes{0xFF, b(id), 0x03, b(in), b(out), 0xAA});
   }
 
   MatrixRig rig;
