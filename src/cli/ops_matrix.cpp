@@ -6,6 +6,7 @@
 
 #include "cli/cli_registry.h"
 #include "cli/usage_error.h"
+#include "core/matrix/kestrel_av_channel.h"
 #include "core/matrix/matrix_control.h"
 #include "core/matrix/matrix_store.h"
 
@@ -31,7 +32,11 @@ Script matrixScript(CliContext& ctx, const std::vector<std::string>& words) {
   const int in = static_cast<int>(a.number(1, 1, inputs, "IN"));
   const int switchType = static_cast<int>(
       a.optionNumber("--switch-type", 0, 2).value_or(file.readInt("Unit14", "suiRadioGroup1", 1)));
-  const int channel = static_cast<int>(a.optionNumber("--channel", 0, 3).value_or(0));
+  // Kestrel's AV channel: --channel K, else the one the input-control
+  // dialog would take: AV1..AV4 are their own channel, and "QUAD" (6) has
+  // none until one is given ("NULL").
+  const auto given = a.optionNumber("--channel", 0, kKestrelAvChannels - 1);
+  const int channel = given ? static_cast<int>(*given) : kestrelAvChannel(source, 0).value_or(-1);
 
   const MatrixContext context{state, wall, readPortFlags(file), ctx.selection(), switchType, channel};
   const MatrixSwitchResult result = matrixControl(context, source, in, kind ? state.of(*kind).id : 0);
