@@ -199,7 +199,11 @@ void PortWorker::onError(QSerialPort::SerialPortError error) {
   // pseudo-terminal closed) reads as end-of-file or fails with EIO, and
   // keeps doing so: close it once, outside QSerialPort's own handler.
   losing_ = true;
-  const QString why = port_->errorString();
+  // A read that ends the file sets no errno of its own, so QSerialPort's
+  // text would be whatever failed last; the reason is known anyway.
+  const QString why = error == QSerialPort::ReadError
+                          ? QStringLiteral("the device hung up or went away")
+                          : QStringLiteral("the device went away: ") + port_->errorString();
   QMetaObject::invokeMethod(this, [this, why] { loseDevice(why); }, Qt::QueuedConnection);
 }
 

@@ -135,6 +135,8 @@ struct BadScript {
   const char* message;
 };
 
+void PrintTo(const BadScript& c, std::ostream* os) { *os << c.text; }
+
 class WallctlBadScripts : public WallctlSend, public ::testing::WithParamInterface<BadScript> {};
 
 TEST_P(WallctlBadScripts, AreStatusTwoAndSendNothing) {

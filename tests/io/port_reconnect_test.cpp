@@ -2,6 +2,7 @@
 // comes back, possibly as another terminal behind the same path.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <filesystem>
 #include <memory>
 #include <mutex>
@@ -71,6 +72,22 @@ TEST_F(PortReconnect, AVanishedDeviceIsReopenedWhenItComesBack) {
   ASSERT_TRUE(package);
   EXPECT_EQ(*package, bytesOf("reply"));
   EXPECT_EQ(seen(), (std::vector<PortState>{PortState::Open, PortState::Failed, PortState::Open}));
+}
+
+TEST_F(PortReconnect, AReceiverOnTheCallersThreadHearsOfTheLossWithItsReason) {
+  QObject receiver;
+  std::vector<std::pair<PortState, QString>> heard;
+  QObject::connect(&port, &SerialPort::stateChanged, &receiver,
+                   [&](PortState s, const QString& why) { heard.emplace_back(s, why); });
+  before->hangUp();
+  ASSERT_TRUE(eventually(
+      [&] {
+        QCoreApplication::processEvents();
+        return !heard.empty();
+      },
+      2s));
+  EXPECT_EQ(heard[0].first, PortState::Failed);
+  EXPECT_TRUE(heard[0].second.contains("went away")) << heard[0].second.toStdString();
 }
 
 TEST_F(PortReconnect, ALinkMovedToANewTerminalIsFollowed) {

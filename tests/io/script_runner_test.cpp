@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QThread>
 #include <mutex>
 #include <set>
 
@@ -229,6 +231,31 @@ TEST(ScriptRunner, DestroyingTheRunnerCancelsWhatIsLeft) {
   EXPECT_TRUE(reports[0].cancelled);
   EXPECT_TRUE(reports[1].cancelled);
   EXPECT_EQ(ports.sent().size(), 1u);
+}
+
+TEST(ScriptRunner, SignalsReachAReceiverOnTheCallersThread) {
+  // The desktop program connects with the default type: queued to its own
+  // thread, so the report must travel through the event loop.
+  RecordingPorts ports;
+  ScriptRunner runner(ports);
+  QObject receiver;
+  std::vector<int> progress;
+  std::optional<ScriptReport> report;
+  QObject::connect(&runner, &ScriptRunner::progress, &receiver, [&](ScriptId, int done, int) {
+    EXPECT_EQ(QThread::currentThread(), receiver.thread());
+    progress.push_back(done);
+  });
+  QObject::connect(&runner, &ScriptRunner::finished, &receiver, [&](const ScriptReport& r) { report = r; });
+  const ScriptId id = runner.submit(sends({"a", "b"}, 10));
+  ASSERT_TRUE(test::eventually(
+      [&] {
+        QCoreApplication::processEvents();
+        return report.has_value();
+      },
+      5s));
+  EXPECT_EQ(*report, (ScriptReport{id, 4, 4, 2, 0, false}));
+  ASSERT_FALSE(progress.empty());
+  EXPECT_EQ(progress.back(), 4);
 }
 
 TEST(ScriptRunner, RunsOnRealPortsAndDropsSendsToAClosedOne) {

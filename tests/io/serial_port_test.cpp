@@ -249,6 +249,8 @@ struct OpenCase {
   PortSettingFault fault;
 };
 
+void PrintTo(const OpenCase& c, std::ostream* os) { *os << c.name; }
+
 class PortOpenFailures : public ::testing::TestWithParam<OpenCase> {};
 
 TEST_P(PortOpenFailures, RefuseWithTheReason) {
@@ -302,6 +304,10 @@ struct LineCase {
   speed_t speed;  // 0: a rate without a constant of its own
   bool twoStop, rtsCts, ixon, ixoff;
 };
+
+void PrintTo(const LineCase& c, std::ostream* os) {
+  *os << "Baud=" << c.baud << " ByteSize=" << c.byteSize << " StopBits=" << c.stopBits << " FlowControl=" << c.flow;
+}
 
 class LineOnPty : public ::testing::TestWithParam<LineCase> {};
 

@@ -10,6 +10,11 @@ struct CheckCase {
   PortSettingFault expected;
 };
 
+void PrintTo(const CheckCase& c, std::ostream* os) {
+  *os << "Baud=" << c.baud << " Parity=" << c.parity << " ByteSize=" << c.byteSize << " StopBits=" << c.stopBits
+      << " FlowControl=" << c.flow;
+}
+
 class PortSettingCheck : public ::testing::TestWithParam<CheckCase> {};
 
 TEST_P(PortSettingCheck, RefusesOnlyWhatNoLineCanDo) {

@@ -13,6 +13,8 @@ struct StatusCase {
   PortStatusTexts expected;
 };
 
+void PrintTo(const StatusCase& c, std::ostream* os) { *os << c.name; }
+
 PortSettings with(std::int32_t portNo, std::int32_t baud, std::string device = {}) {
   PortSettings s = PortSettings::defaultsFor(1);
   s.portNo = portNo;
