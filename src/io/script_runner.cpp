@@ -1,5 +1,7 @@
 #include "io/script_runner.h"
 
+#include <sys/prctl.h>
+
 #include <variant>
 
 namespace wall {
@@ -91,6 +93,9 @@ bool ScriptRunner::waitUntilIdle(std::chrono::milliseconds timeout) {
 }
 
 void ScriptRunner::loop() {
+  // Pauses end when they are due, not up to 50 us later as the kernel may
+  // let a sleeping thread run by default.
+  ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
   while (true) {
     Job job{0, {}};
     {

@@ -1,5 +1,7 @@
 #include "io/serial_port.h"
 
+#include <sys/prctl.h>
+
 #include <thread>
 
 #include "io/port_worker.h"
@@ -17,6 +19,10 @@ SerialPort::SerialPort(int device, QObject* parent)
   worker_->moveToThread(&thread_);
   connect(worker_, &PortWorker::stateChanged, this, &SerialPort::stateChanged, Qt::DirectConnection);
   connect(worker_, &PortWorker::packageReceived, this, &SerialPort::packageReceived, Qt::DirectConnection);
+  // The quiet interval that ends a package is timed on this thread: no
+  // timer slack on it.
+  connect(&thread_, &QThread::started, worker_, [] { ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL); },
+          Qt::DirectConnection);
   thread_.start();
 }
 
