@@ -12,6 +12,18 @@
 // returns. A write-behind owner (io/) may instead install a save request
 // callback; the file then marks itself dirty and the owner calls saveNow()
 // from its own thread. All members are safe to call from several threads.
+//
+// Someone else's edit while we have unsaved changes: the file is read again
+// and our unsaved keys are applied onto it, so neither side's edits are lost
+// (for a key both changed, ours wins). A save that fails (folder gone or
+// read-only, disk full) keeps the changes pending, and the next save tries
+// again. A file that exists but cannot be read is never overwritten.
+//
+// Seeing an edit: the file's inode, size and modification time (with its
+// nanoseconds) are compared at every access. File systems stamp times in
+// ticks of a few milliseconds, so for a short while after a file was loaded
+// an edit in place of the same size could keep the same stamp; during that
+// while the content itself is compared.
 
 #include <cstdint>
 #include <functional>
@@ -44,14 +56,22 @@ class SettingsFile {
 
   // Writes change a key where it stands (its first occurrence), append a new
   // key at the end of its section and a new section at the end of the file.
-  // Integers are written in decimal, booleans as "1" or "0".
-  void writeInt(std::string_view section, std::string_view key, std::int32_t value);
-  void writeBool(std::string_view section, std::string_view key, bool value);
-  void writeString(std::string_view section, std::string_view key, std::string_view value);
+  // Integers are written in decimal, booleans as "1" or "0". A value that
+  // already reads back the same changes nothing.
+  //
+  // Returns false when the names or the value cannot be stored (a line
+  // break, a key with '=', ...: IniDocument::canStore) - nothing changes -
+  // or, when saving at once, when the save failed (the change stays pending;
+  // lastError() says why). Inside a Batch or with a save request installed,
+  // true only means the change is taken.
+  bool writeInt(std::string_view section, std::string_view key, std::int32_t value);
+  bool writeBool(std::string_view section, std::string_view key, bool value);
+  bool writeString(std::string_view section, std::string_view key, std::string_view value);
 
-  // Groups the writes of one operation so that they are saved together by
-  // one atomic replace. Batches nest; the save happens when the outermost
-  // one ends.
+  // Groups the reads and writes of one operation: the file is checked once,
+  // when the outermost batch begins, the writes are saved together by one
+  // atomic replace when it ends, and other threads wait meanwhile (keep
+  // batches short). Batches nest. Whether the save worked: hasUnsavedChanges().
   class Batch {
    public:
     explicit Batch(SettingsFile& file);
@@ -65,13 +85,17 @@ class SettingsFile {
 
   // Installs the write-behind owner's callback: called (from the writing
   // thread, without locks held) whenever there are unsaved changes. Pass an
-  // empty function to return to saving at once.
+  // empty function to return to saving at once. The owner must uninstall it
+  // and stop calling saveNow() before the file is destroyed; the destructor
+  // makes one last attempt to save what is still pending.
   void setSaveRequest(std::function<void()> request);
 
   // Saves unsaved changes now by an atomic replace; returns false when the
   // file could not be written (the changes stay pending).
   bool saveNow();
   bool hasUnsavedChanges() const;
+  // Why the last save or read failed; empty after a success.
+  std::string lastError() const;
 
  private:
   struct Impl;
