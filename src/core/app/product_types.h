@@ -1,8 +1,8 @@
 #pragma once
 // The product types (processor boards) of the wall, 0 to 13, and what the
 // rest of the program derives from them: the menu "产品选型", the plan
-// count, the matrix table stride and the defaults of the keys read after
-// BoardSel.
+// count and the matrix table stride. (The defaults of the keys read after
+// BoardSel live with the start-up settings.)
 
 #include <array>
 #include <string_view>
@@ -44,19 +44,5 @@ inline constexpr int planCount(int productType) { return isDahliaOrElder(product
 
 // AV entries per wall unit in the matrix tables and the plan recall stride.
 inline constexpr int entriesPerUnit(int productType) { return productType == kKestrel ? 4 : 1; }
-
-// Defaults of the SETTING keys that depend on the product type just read.
-inline constexpr int defaultCmdForm(int productType) {
-  return productType == 12 || productType == 13 ? 1 : 0;
-}
-inline constexpr int defaultReadEn(int productType) {
-  switch (productType) {
-    case 5: case 9: case 10: case 12: case 13: return 1;
-    default: return 0;
-  }
-}
-inline constexpr int defaultManYou(int productType) {
-  return productType == 5 || productType == 10 ? 1 : 0;
-}
 
 }  // namespace wall

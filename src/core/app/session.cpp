@@ -7,6 +7,7 @@
 #include "core/app/source_names.h"
 #include "core/app/wall_power.h"
 #include "core/settings/settings_file.h"
+#include "core/settings/startup_settings.h"
 
 namespace wall {
 
@@ -33,32 +34,35 @@ Session::Session(SettingsFile& file, std::string exeDir) : file_(file), exeDir_(
 
 void Session::load() {
   SettingsFile& f = file_;
-  v_.language = f.readInt(kSetting, "Language", 0);
-  v_.cmdDelayTime10Ms = f.readInt(kSetting, "CmdDelayTime10Ms", 0);
-  v_.matrixToScreenTime = f.readInt(kSetting, "MatrixToScreenTime", 200);
-  v_.switchOrder = f.readInt(kSetting, "SwitchOrder", 0);
-  v_.autoAutoAdjEn = f.readBool(kSetting, "bAutoAutoAdjEn", false);
-  v_.began = f.readBool(kSetting, "began", false);
-  v_.powerDelayTime10Ms = f.readInt(kSetting, "PowerDelayTime10Ms", 0);
-  v_.autoPowerOn = f.readInt(kSetting, "AutoPowerOn", 0);
-  v_.login = f.readInt(kSetting, "bLogin", 0);
-  v_.inputControlMode = f.readInt("Unit14", "suiRadioGroup1", 1);
-  v_.rows = wallSide(f.readInt(kSetting, "Row", 3));
-  v_.columns = wallSide(f.readInt(kSetting, "Col", 3));
-  v_.imageFile = f.readString(kSetting, "ImageFile", exeDir_ + "bmp/default.bmp");
-  v_.avCompany = f.readInt("Matrix", "AV_Company", 0);
-  v_.vgaCompany = f.readInt("Matrix", "VGA_Company", 0);
-  v_.timerSystemEnable = f.readBool("TimerSystem", "Enable", false);
-  v_.rollOnOff = f.readBool("MatrixRoll", "OnOff", false);
-  v_.boardSel = f.readInt("System", "BoardSel", kDefaultBoardSel);
-  v_.readEn = f.readInt(kSetting, "bReadEn", defaultReadEn(v_.boardSel)) != 0;
-  v_.manYou = f.readInt(kSetting, "bManYou", defaultManYou(v_.boardSel)) != 0;
-  v_.cmdForm = f.readInt(kSetting, "CmdForm", defaultCmdForm(v_.boardSel));
+  const StartupSettings s = readStartupSettings(f, exeDir_);
+  v_.language = s.language;
+  v_.cmdDelayTime10Ms = s.cmdDelayTime10Ms;
+  v_.matrixToScreenTime = s.matrixToScreenTime;
+  v_.switchOrder = s.switchOrder;
+  v_.autoAutoAdjEn = s.bAutoAutoAdjEn;
+  v_.began = s.began;
+  v_.powerDelayTime10Ms = s.powerDelayTime10Ms;
+  v_.autoPowerOn = s.autoPowerOn;
+  v_.login = s.bLogin;
+  v_.inputControlMode = s.switchType;
+  v_.rows = wallSide(s.row);
+  v_.columns = wallSide(s.col);
+  v_.imageFile = s.imageFile;
+  v_.timerSystemEnable = s.timerSystemEnable;
+  v_.rollOnOff = s.matrixRollOnOff;
+  v_.boardSel = s.boardSel;
+  v_.readEn = s.bReadEn != 0;
+  v_.manYou = s.bManYou != 0;
+  v_.cmdForm = s.cmdForm;
+  v_.currentPlan = s.wallMode;
+  v_.matrixUse = s.matrixUse;
+  v_.wallCustomColors = s.wallCustomColors != 0;
+  v_.ports = s.ports;
+  v_.portFlags = s.portFlags;
   entriesPerUnit_ = wall::entriesPerUnit(v_.boardSel);
   planCount_ = wall::planCount(v_.boardSel);
-  v_.currentPlan = f.readInt("Wall", "Wall_Mode", 0);
-  v_.matrixUse = f.readInt("Matrix", "Matrix_Use", 1);
-  v_.wallCustomColors = f.readInt("Wall", "WallCustomColors", 0) != 0;
+  v_.avCompany = f.readInt("Matrix", "AV_Company", 0);
+  v_.vgaCompany = f.readInt("Matrix", "VGA_Company", 0);
   colours_.assign(static_cast<std::size_t>(v_.rows * v_.columns), kWhite);
   for (int c = 0; c < v_.columns; ++c) {
     for (int r = 0; r < v_.rows; ++r) {

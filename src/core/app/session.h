@@ -5,6 +5,7 @@
 // the windows call. Every change is written to the settings file at the
 // moment it is made; only two values wait for the close.
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -13,6 +14,7 @@
 #include "core/app/board_view.h"
 #include "core/link/script.h"
 #include "core/link/selection.h"
+#include "core/settings/port_settings.h"
 
 namespace wall {
 
@@ -46,6 +48,8 @@ struct SessionValues {
   bool wallCustomColors = false;
   int popCount = 0;        // WallPopList ListLeng, saved at close
   bool useMatrix = false;  // Unit1 suiCheckBox1
+  std::array<PortSettings, 5> ports;  // devices 1 to 5 as read at start
+  PortFlags portFlags;
 };
 
 // The largest wall the settings describe.
