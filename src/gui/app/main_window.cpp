@@ -139,7 +139,9 @@ MainWindow::MainWindow(Session& session, QString program, QWidget* parent)
   });
 
   // FormCreate's window: its size, and the tabs before the product applies.
-  for (int i = 0; i < 9; ++i) pages_->setTabVisible(i, false);
+  for (int i = 0; i < 10; ++i) {
+    if (i != 8) pages_->setTabVisible(i, false);  // TabSheet9 stays
+  }
   pages_->setTabVisible(session_.values().manYou ? 7 : 2, true);
   resize(kMainWindowWidth, kMainWindowHeight);
   timer_ = new QTimer(this);
@@ -462,6 +464,8 @@ void MainWindow::setLanguage(int language) {
   } else {
     QCoreApplication::removeTranslator(&translator_);
   }
+  // Every window switches now, not at the next turn of the event loop.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
   retranslate();
 }
 
