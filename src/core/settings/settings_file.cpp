@@ -93,8 +93,12 @@ struct SettingsFile::Impl {
     for (const PendingWrite& w : pending) doc.set(w.section, w.key, w.value);
   }
 
+  // The file cannot be read: it reads as empty. When something is there
+  // (a file we may not read, a folder ...), it is never overwritten; when
+  // nothing is (its folder cannot be made), a save may still create it.
   void becomeUnreadable(const std::string& error) {
-    readable = false;
+    struct stat st;
+    readable = ::lstat(path.c_str(), &st) != 0;
     lastError = error;
     stamp.reset();
     racy = false;
@@ -152,6 +156,7 @@ struct SettingsFile::Impl {
       lastError = "not saved: " + path + " exists but cannot be read (" + lastError + ")";
       return false;
     }
+    // (A missing file that could not be created makes the save fail below.)
     std::string error;
     const auto written = replaceFileAtomically(path, encodeSettingsText(doc.text()), error);
     if (!written) {

@@ -328,6 +328,16 @@ TEST_F(SettingsFileTest, NeverOverwritesAFileItCannotRead) {
   EXPECT_EQ(file.readInt("S", "k", 9), 1);  // kept in memory meanwhile
 }
 
+TEST_F(SettingsFileTest, FolderThatCannotBeMadeReadsEmptyAndFailsToSave) {
+  writeBytes(folder.file("plain"), "a file, not a folder");
+  SettingsFile file(folder.file("plain/Setting.ini"));
+  EXPECT_EQ(file.readInt("S", "k", 9), 9);
+  EXPECT_FALSE(file.writeInt("S", "k", 1));
+  EXPECT_TRUE(file.hasUnsavedChanges());
+  EXPECT_NE(file.lastError().find("temporary file"), std::string::npos) << file.lastError();
+  EXPECT_EQ(file.readInt("S", "k", 9), 1);
+}
+
 TEST_F(SettingsFileTest, FiveMegabytesOfGarbage) {
   std::mt19937 rng(7);
   std::string garbage(5 << 20, '\0');

@@ -42,8 +42,8 @@ pid_t startSaver(const std::string& path, int& output) {
   return pid;
 }
 
-// Blocks until the saver reports its first completed save (or dies).
-bool waitForFirstSave(int output) {
+// Blocks until the saver reports its next completed save (or dies).
+bool waitForSave(int output) {
   char c;
   while (read(output, &c, 1) == 1) {
     if (c == '\n') return true;
@@ -67,9 +67,14 @@ TEST(SettingsKillTest, FileIsAlwaysOldOrNewNeverAMix) {
     int output = -1;
     const pid_t pid = startSaver(path, output);
     ASSERT_GT(pid, 0);
-    const bool saving = waitForFirstSave(output);
-    // Somewhere inside one of the next saves.
-    std::this_thread::sleep_for(std::chrono::microseconds(rng() % 30000));
+    // Two saves give the length of one; one more save or not varies which
+    // content is being written; then a random point inside the next save.
+    bool saving = waitForSave(output);
+    const auto start = std::chrono::steady_clock::now();
+    saving = saving && waitForSave(output);
+    const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    if (rng() % 2) saving = saving && waitForSave(output);
+    std::this_thread::sleep_for(std::chrono::microseconds(rng() % (saveTime.count() + 1)));
     kill(pid, SIGKILL);
     int status = 0;
     waitpid(pid, &status, 0);
