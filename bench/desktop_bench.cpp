@@ -33,7 +33,7 @@
 #include "core/settings/settings_file.h"
 #include "gen/worst_case_settings.h"
 #include "gui/app/main_window.h"
-#include "gui/link/script_player.h"
+#include "io/script_runner.h"
 
 namespace wall::bench {
 namespace {

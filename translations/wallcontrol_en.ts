@@ -268,26 +268,6 @@
         <translation>W</translation>
     </message>
     <message>
-        <source>串口: %1</source>
-        <translation>Serial: %1</translation>
-    </message>
-    <message>
-        <source>串口: COM%1</source>
-        <translation>Serial: COM%1</translation>
-    </message>
-    <message>
-        <source>波特率: %1</source>
-        <translation>Baud: %1</translation>
-    </message>
-    <message>
-        <source>串口状态: 打开</source>
-        <translation>Com Satus: Open</translation>
-    </message>
-    <message>
-        <source>串口状态: 打开失败</source>
-        <translation>Com Satus: failure</translation>
-    </message>
-    <message>
         <source>读取状态: </source>
         <translation>Read State: </translation>
     </message>
@@ -338,21 +318,6 @@
     <message>
         <source>十二月</source>
         <translation>December</translation>
-    </message>
-</context>
-<context>
-    <name>wall::PortBank</name>
-    <message>
-        <source>串口未设置</source>
-        <translation>No serial port is set</translation>
-    </message>
-    <message>
-        <source>无效的波特率: %1</source>
-        <translation>Invalid baud rate: %1</translation>
-    </message>
-    <message>
-        <source>无效的数据位: %1</source>
-        <translation>Invalid data bits: %1</translation>
     </message>
 </context>
 <context>

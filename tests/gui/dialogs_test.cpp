@@ -9,7 +9,7 @@
 
 #include "gui/app/autostart.h"
 #include "gui/app/system_settings_dialog.h"
-#include "gui/link/port_bank.h"
+#include "io/port_bank.h"
 #include "gui/link/port_dialog.h"
 #include "gui_fixture.h"
 #include "gui_tests.h"
@@ -153,23 +153,23 @@ void DialogsTest::portDialogCascades() {
                 "[YbCommDevice2 Com Set]\nPortNo=2\nDevice=/dev/no-such-port\n");
   ModalWatcher watcher;  // device 2 cannot open: its dialog is cancelled
   Program p(dir.file("Setting.ini"));
-  p.window->ports().setPortNumber(3, 3);
-  p.window->ports().setPortNumber(4, 4);
+  p.window->ports().port(3).setSettings(withPortNo(p.window->ports().port(3).settings(), 3));
+  p.window->ports().port(4).setSettings(withPortNo(p.window->ports().port(4).settings(), 4));
   p.window->openPortDialog();
   PortDialog* d = p.window->portDialog();
   // The first show ticks the AV box, whose rule zeroes devices 3, 4 and 5.
   QVERIFY(child<QCheckBox>(d, "CheckBox2")->isChecked());
   QVERIFY(child<QPushButton>(d, "BitBtn3")->isEnabled());
   QVERIFY(!child<QPushButton>(d, "BitBtn2")->isEnabled());
-  QCOMPARE(p.window->ports().settings(3).portNo, 0);
-  QCOMPARE(p.window->ports().settings(4).portNo, 0);
-  QCOMPARE(p.window->ports().settings(2).portNo, 2);
+  QCOMPARE(p.window->ports().port(3).settings().portNo, 0);
+  QCOMPARE(p.window->ports().port(4).settings().portNo, 0);
+  QCOMPARE(p.window->ports().port(2).settings().portNo, 2);
   // The shared matrix port clears AV, and AV's rule closes device 2.
   child<QCheckBox>(d, "CheckBox1")->click();
   QVERIFY(!child<QCheckBox>(d, "CheckBox2")->isChecked());
   QVERIFY(child<QPushButton>(d, "BitBtn2")->isEnabled());
   QVERIFY(!child<QPushButton>(d, "BitBtn3")->isEnabled());
-  QCOMPARE(p.window->ports().settings(2).portNo, 0);
+  QCOMPARE(p.window->ports().port(2).settings().portNo, 0);
   // The file is not touched before "保  存".
   QCOMPARE(p.file->readInt("YbCommDevice", "MatrixUseComOnly", -1), -1);
   // Cancel, then show again: the flags come back from the file.
@@ -184,8 +184,8 @@ void DialogsTest::portDialogSaveWritesFlagsAndPorts() {
   Pty pty;
   writeFile(dir.file("Setting.ini"), wallPortOn(pty) + "[YbCommDevice3 Com Set]\nPortNo=0\n");
   Program p(dir.file("Setting.ini"));
-  p.window->ports().setPortNumber(3, 3);
-  p.window->ports().setPortNumber(5, 5);
+  p.window->ports().port(3).setSettings(withPortNo(p.window->ports().port(3).settings(), 3));
+  p.window->ports().port(5).setSettings(withPortNo(p.window->ports().port(5).settings(), 5));
   p.window->openPortDialog();
   PortDialog* d = p.window->portDialog();
   child<QCheckBox>(d, "CheckBox1")->click();
@@ -196,7 +196,7 @@ void DialogsTest::portDialogSaveWritesFlagsAndPorts() {
   QCOMPARE(again.readInt("YbCommDevice", "AVMatrixUseComOnly", -1), 0);
   QCOMPARE(again.readInt("YbCommDevice", "YUVMatrixUseComOnly", -1), 0);
   for (int dev : {3, 4, 5}) QCOMPARE(again.readInt(portSection(dev), "PortNo", -1), 0);
-  QVERIFY(p.window->ports().isOpen(1));  // reopened (it was open: nothing to do)
+  QVERIFY(p.window->ports().port(1).isOpen());  // reopened (it was open: nothing to do)
 }
 
 }  // namespace wall::test

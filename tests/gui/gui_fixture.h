@@ -15,6 +15,7 @@
 #include "core/app/session.h"
 #include "core/settings/settings_file.h"
 #include "gui/app/main_window.h"
+#include "core/settings/port_settings.h"
 
 namespace wall::test {
 
@@ -77,5 +78,10 @@ bool waitFor(const std::function<bool()>& done, int ms = 3000);
 QString wallPortOn(const Pty& pty);
 
 QString hex(const QByteArray& bytes);
+
+inline PortSettings withPortNo(PortSettings s, int portNo) {
+  s.portNo = portNo;
+  return s;
+}
 
 }  // namespace wall::test

@@ -21,7 +21,7 @@
 #include "gui/app/power_off_dialog.h"
 #include "gui/app/system_settings_dialog.h"
 #include "gui/app/wall_grid.h"
-#include "gui/link/port_bank.h"
+#include "io/port_bank.h"
 #include "gui_fixture.h"
 #include "gui_tests.h"
 
@@ -66,12 +66,12 @@ void MainWindowTest::startsWithNoSettingsFile() {
   QCOMPARE(w.findChild<QMenu*>("N1")->title(), QStringLiteral("系统"));
   QCOMPARE(statusText(w, 0), QStringLiteral("串口: COM1"));
   QCOMPARE(statusText(w, 1), QStringLiteral("波特率: 9600"));
-  const PortSettings& wallPort = w.ports().settings(1);
+  const PortSettings wallPort = w.ports().port(1).settings();
   QCOMPARE(wallPort.byteSize, 8);
   QCOMPARE(wallPort.parity, 0);
   QCOMPARE(wallPort.stopBits, 0);
   QCOMPARE(wallPort.flowControl, 0);
-  for (int d = 2; d <= 5; ++d) QVERIFY(!w.ports().isOpen(d));
+  for (int d = 2; d <= 5; ++d) QVERIFY(!w.ports().port(d).isOpen());
   // Ten pages; only the picture-in-picture page and the adjustment page show.
   auto* tabs = w.findChild<QTabWidget*>("PageControl1");
   QCOMPARE(tabs->count(), 10);
@@ -91,7 +91,8 @@ void MainWindowTest::wallPortFailureOffersTheSettingsDialog() {
   ModalWatcher watcher;
   Program p(dir.file("Setting.ini"));
   QCOMPARE(watcher.seen.size(), 2);
-  QVERIFY2(watcher.seen[0].startsWith("portOpenMessage: /dev/no-such-wall-port"), qPrintable(watcher.seen[0]));
+  QVERIFY2(watcher.seen[0].startsWith("portOpenMessage: ") && watcher.seen[0].contains("/dev/no-such-wall-port"),
+           qPrintable(watcher.seen[0]));
   QVERIFY(watcher.seen[1].startsWith("PortSettingsDialog"));
   QCOMPARE(statusText(*p.window, 2), QStringLiteral("串口状态: 打开失败"));
   QVERIFY(p.window->isVisible());
@@ -119,7 +120,7 @@ void MainWindowTest::settingsDialogChoiceIsSavedWhenThePortOpens() {
     }
   });
   Program p(dir.file("Setting.ini"));
-  QVERIFY(p.window->ports().isOpen(1));
+  QVERIFY(p.window->ports().port(1).isOpen());
   SettingsFile again(dir.file("Setting.ini").toStdString());
   QCOMPARE(again.readInt("YbCommDevice1 Com Set", "Baud", -1), 12);
   QCOMPARE(QString::fromStdString(again.readString("YbCommDevice1 Com Set", "Device", "")), pty.slavePath());

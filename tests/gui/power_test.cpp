@@ -76,7 +76,7 @@ void PowerTest::powerOnCanBeCancelled() {
   p.window->findChild<QAction*>("N30")->trigger();
   QCOMPARE(hex(pty.readBytes(7, 2000)), QStringLiteral("FB B0 11 11 10 01 AE"));
   p.window->findChild<QPushButton*>("powerCancel")->click();
-  QCOMPARE(done.count(), 1);
+  QVERIFY(waitFor([&] { return done.count() == 1; }, 2000));
   QCOMPARE(done.at(0).at(0).toBool(), false);
   QVERIFY(pty.readFor(1200).isEmpty());  // nothing after the cancel
   QVERIFY(!p.window->findChild<QMessageBox*>("powerOnDone")->isVisible());

@@ -32,11 +32,13 @@
 #include "gui/app/qt_text.h"
 #include "gui/app/system_settings_dialog.h"
 #include "gui/app/wall_grid.h"
-#include "gui/link/port_bank.h"
+#include "core/link/port_status.h"
 #include "gui/link/port_dialog.h"
-#include "gui/link/port_opening.h"
-#include "gui/link/script_player.h"
+#include "gui/link/port_ui.h"
 #include "gui/link/traffic_window.h"
+#include "io/port_bank.h"
+#include "io/port_opening.h"
+#include "io/script_runner.h"
 
 namespace wall {
 
@@ -81,19 +83,16 @@ constexpr Placeholder kPlaceholders[] = {
     {9, "Panel65", false, 248, 72, nullptr},    {9, "GroupBox4", false, 368, 72, nullptr},
 };
 
-QString baudText(int index) {
-  const auto rate = baudRate(index);
-  return rate ? QString::number(*rate) : QStringLiteral("?");
-}
-
 }  // namespace
 
 MainWindow::MainWindow(Session& session, QString program, QWidget* parent)
     : QMainWindow(parent), session_(session), program_(std::move(program)) {
   setObjectName("Form1");
   ports_ = std::make_unique<PortBank>();
-  for (int d = 1; d <= 5; ++d) ports_->setSettings(d, session_.values().ports[static_cast<std::size_t>(d - 1)]);
-  player_ = std::make_unique<ScriptPlayer>(*ports_);
+  for (int d = 1; d <= 5; ++d) {
+    ports_->port(d).setSettings(session_.values().ports[static_cast<std::size_t>(d - 1)]);
+  }
+  runner_ = std::make_unique<ScriptRunner>(*ports_);
   systemModel_ = std::make_unique<SystemSettingsModel>(
       session_, [this](bool on) { return setAutostart(on, program_); });
 
@@ -112,31 +111,21 @@ MainWindow::MainWindow(Session& session, QString program, QWidget* parent)
   form2_ = new PowerOffDialog(this);
   traffic_ = new TrafficWindow(this);
   traffic_->setWindowFlag(Qt::Window);
-  form27_ = new PortDialog(*ports_, session_.file(), this);
+  form27_ = new PortDialog(*ports_, session_, this);
   form9_ = new SystemSettingsDialog(*systemModel_, this);
   connect(form2_, &PowerOffDialog::confirmed, this, [this] { runPowerScript(session_.powerOff(), false); });
   connect(form27_, &PortDialog::saved, this, &MainWindow::refreshStatus);
-  connect(ports_.get(), &PortBank::stateChanged, this, [this](int device) {
-    if (device == kWallDevice) refreshStatus();
-  });
+  // The status bar follows the wall port (a pulled adapter, its return).
+  connect(&ports_->port(kWallDevice), &SerialPort::stateChanged, this, &MainWindow::refreshStatus);
 
   session_.setBoardObserver([this](const BoardView& view) { applyBoard(view); });
 
-  connect(player_.get(), &ScriptPlayer::progress, this, [this](int id, int done, int steps) {
+  connect(runner_.get(), &ScriptRunner::progress, this, [this](ScriptId id, int done, int steps) {
     if (id != powerScript_) return;
     progress_->setMaximum(steps);
     progress_->setValue(done);
   });
-  connect(player_.get(), &ScriptPlayer::finished, this, [this](int id, bool completed) {
-    if (id != powerScript_) return;
-    progressBox_->hide();
-    if (completed && powerSequenced_) {
-      powerDone_->setWindowTitle(tr("信息提示框"));
-      powerDone_->setText(tr("完成开机!"));
-      powerDone_->show();
-    }
-    emit powerScriptFinished(completed);
-  });
+  connect(runner_.get(), &ScriptRunner::finished, this, &MainWindow::scriptFinished);
 
   // FormCreate's window: its size, and the tabs before the product applies.
   for (int i = 0; i < 10; ++i) {
@@ -357,7 +346,7 @@ void MainWindow::buildStatusBar() {
   progress_->setMaximumWidth(160);
   cancel_ = new QPushButton(progressBox_);
   cancel_->setObjectName("powerCancel");
-  connect(cancel_, &QPushButton::clicked, player_.get(), &ScriptPlayer::cancel);
+  connect(cancel_, &QPushButton::clicked, this, [this] { runner_->cancel(powerScript_); });
   prow->addWidget(progress_);
   prow->addWidget(cancel_);
   // Shown in place of the stretched panel while a sequence runs.
@@ -478,14 +467,11 @@ void MainWindow::refillPlans() {
 }
 
 void MainWindow::refreshStatus() {
-  const PortSettings& wallPort = ports_->settings(kWallDevice);
-  if (!wallPort.device.empty()) {
-    status_[0]->setText(tr("串口: %1").arg(qs(wallPort.device)));
-  } else {
-    status_[0]->setText(tr("串口: COM%1").arg(wallPort.portNo));
-  }
-  status_[1]->setText(tr("波特率: %1").arg(baudText(wallPort.baud)));
-  status_[2]->setText(ports_->isOpen(kWallDevice) ? tr("串口状态: 打开") : tr("串口状态: 打开失败"));
+  SerialPort& wallPort = ports_->port(kWallDevice);
+  const PortStatusTexts t = portStatusTexts(wallPort.settings(), wallPort.isOpen(), session_.language());
+  status_[0]->setText(qs(t.port));
+  status_[1]->setText(qs(t.baud));
+  status_[2]->setText(qs(t.state));
   status_[3]->setText(session_.values().readEn ? tr("读取状态: ") : QString());
 }
 
@@ -496,7 +482,12 @@ void MainWindow::tick() {
   day_->setText(QString::number(now.date().day()));
   month_->setText(months[now.date().month() - 1]);
   status_[5]->setText(now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-  if (traffic_ && traffic_->monitoring()) traffic_->showPackage(ports_->readPackage(kWallDevice, 1000));
+  if (traffic_ && traffic_->monitoring()) {
+    if (const auto package = ports_->port(kWallDevice).readPackage(1000)) {
+      traffic_->showPackage(QByteArray(reinterpret_cast<const char*>(package->data()),
+                                       static_cast<qsizetype>(package->size())));
+    }
+  }
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -561,10 +552,7 @@ void MainWindow::applyBoard(const BoardView& view) {
 }
 
 void MainWindow::openPorts() {
-  openPortProcedure(this, *ports_, session_.file(), kWallDevice);
-  for (int d = 2; d <= 5; ++d) {
-    if (ports_->settings(d).portNo != 0) openPortProcedure(this, *ports_, session_.file(), d);
-  }
+  openConfiguredPorts(*ports_, session_.file(), session_.language(), portOpeningUi(this));
   refreshStatus();
 }
 
@@ -579,17 +567,29 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::firstActivation() {
   setLanguage(session_.language());
   session_.setBoard();
-  if (session_.values().began) player_->start(session_.startupPowerOn());
+  if (session_.values().began) runner_->submit(session_.startupPowerOn());
 }
 
 void MainWindow::runPowerScript(const Script& script, bool sequenced) {
   powerSequenced_ = sequenced;
-  powerScript_ = player_->start(script);
+  powerScript_ = runner_->submit(script);
   if (sequenced) {
     progress_->setRange(0, static_cast<int>(script.size()));
     progress_->setValue(0);
     progressBox_->show();
   }
+}
+
+void MainWindow::scriptFinished(const ScriptReport& report) {
+  if (report.id != powerScript_) return;
+  progressBox_->hide();
+  const bool completed = !report.cancelled;
+  if (completed && powerSequenced_) {
+    powerDone_->setWindowTitle(tr("信息提示框"));
+    powerDone_->setText(tr("完成开机!"));
+    powerDone_->show();
+  }
+  emit powerScriptFinished(completed);
 }
 
 void MainWindow::powerOn() {
@@ -615,7 +615,7 @@ void MainWindow::openTrafficWindow() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   session_.saveAtClose();
-  player_->cancel();
+  runner_->cancelAll();
   timer_->stop();
   for (QWidget* w : {static_cast<QWidget*>(traffic_), static_cast<QWidget*>(form9_),
                      static_cast<QWidget*>(form27_), static_cast<QWidget*>(form2_)}) {

@@ -28,7 +28,8 @@ class PortBank;
 class Script;
 class PortDialog;
 class PowerOffDialog;
-class ScriptPlayer;
+class ScriptRunner;
+struct ScriptReport;
 class Session;
 class SystemSettingsDialog;
 class TrafficWindow;
@@ -52,7 +53,7 @@ class MainWindow : public QMainWindow {
 
   Session& session() { return session_; }
   PortBank& ports() { return *ports_; }
-  ScriptPlayer& player() { return *player_; }
+  ScriptRunner& runner() { return *runner_; }
   TrafficWindow* trafficWindow() const { return traffic_; }
   SystemSettingsDialog* systemSettingsDialog() const { return form9_; }
   PortDialog* portDialog() const { return form27_; }
@@ -92,12 +93,13 @@ class MainWindow : public QMainWindow {
   void refillPlans();
   void applyEffect(const ControlEffect& effect);
   void runPowerScript(const Script& script, bool sequenced);
+  void scriptFinished(const ScriptReport& report);
   QAction* action(QMenu* menu, const char* name);
 
   Session& session_;
   QString program_;
   std::unique_ptr<PortBank> ports_;
-  std::unique_ptr<ScriptPlayer> player_;
+  std::unique_ptr<ScriptRunner> runner_;
   std::unique_ptr<SystemSettingsModel> systemModel_;
   QTranslator translator_;
   bool activated_ = false;
@@ -123,7 +125,7 @@ class MainWindow : public QMainWindow {
   PortDialog* form27_ = nullptr;
   PowerOffDialog* form2_ = nullptr;
   QMessageBox* powerDone_ = nullptr;
-  int powerScript_ = 0;
+  quint64 powerScript_ = 0;
   bool powerSequenced_ = false;
 };
 

@@ -9,9 +9,10 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "core/app/session.h"
 #include "core/settings/settings_file.h"
-#include "gui/link/port_bank.h"
-#include "gui/link/port_opening.h"
+#include "gui/link/port_ui.h"
+#include "io/port_bank.h"
 
 namespace wall {
 
@@ -19,15 +20,15 @@ namespace {
 constexpr const char* kBoxNames[] = {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5"};
 constexpr const char* kButtonNames[] = {"BitBtn2", "BitBtn3", "BitBtn4", "BitBtn7", "BitBtn8"};
 
-std::array<int, 6> portNumbersOf(const PortBank& ports) {
+std::array<int, 6> portNumbersOf(PortBank& ports) {
   std::array<int, 6> n{};
-  for (int d = 1; d <= 5; ++d) n[static_cast<std::size_t>(d)] = ports.settings(d).portNo;
+  for (int d = 1; d <= 5; ++d) n[static_cast<std::size_t>(d)] = ports.port(d).settings().portNo;
   return n;
 }
 }  // namespace
 
-PortDialog::PortDialog(PortBank& ports, SettingsFile& file, QWidget* parent)
-    : QDialog(parent), ports_(ports), file_(file), model_(portNumbersOf(ports)) {
+PortDialog::PortDialog(PortBank& ports, Session& session, QWidget* parent)
+    : QDialog(parent), ports_(ports), session_(session), model_(portNumbersOf(ports)) {
   setObjectName("Form27");
   auto* grid = new QGridLayout;
   wallLabel_ = new QLabel(this);
@@ -88,8 +89,8 @@ void PortDialog::changeEvent(QEvent* event) {
 void PortDialog::showEvent(QShowEvent* event) {
   // The flags come from the file each time; the port numbers stay as the
   // ports hold them.
-  for (int d = 2; d <= 5; ++d) model_.setPortNumber(d, ports_.settings(d).portNo);
-  model_.show(readPortFlags(file_));
+  for (int d = 2; d <= 5; ++d) model_.setPortNumber(d, ports_.port(d).settings().portNo);
+  model_.show(readPortFlags(session_.file()));
   sync();
   QDialog::showEvent(event);
 }
@@ -107,23 +108,34 @@ void PortDialog::sync() {
   }
   // A port number set to 0 closes that port at once.
   for (int d = 2; d <= 5; ++d) {
-    if (ports_.settings(d).portNo != model_.portNumber(d)) ports_.setPortNumber(d, model_.portNumber(d));
+    if (ports_.port(d).settings().portNo != model_.portNumber(d)) setPortNumber(d, model_.portNumber(d));
   }
+}
+
+void PortDialog::setPortNumber(int device, int portNo) {
+  PortSettings s = ports_.port(device).settings();
+  s.portNo = portNo;
+  ports_.port(device).close();  // a new port number closes the port
+  ports_.port(device).setSettings(s);
 }
 
 void PortDialog::configure(int device) {
-  if (configurePort(this, ports_, file_, device)) model_.setPortNumber(device, ports_.settings(device).portNo);
+  if (configurePort(this, ports_.port(device), session_.file(), session_.language())) {
+    model_.setPortNumber(device, ports_.port(device).settings().portNo);
+  }
 }
 
 void PortDialog::save() {
+  SettingsFile& file = session_.file();
   {
-    SettingsFile::Batch batch(file_);
-    for (int d = 2; d <= 5; ++d) file_.writeInt(portSection(d), "PortNo", ports_.settings(d).portNo);
-    writePortFlags(file_, model_.flags());
+    SettingsFile::Batch batch(file);
+    for (int d = 2; d <= 5; ++d) file.writeInt(portSection(d), "PortNo", ports_.port(d).settings().portNo);
+    writePortFlags(file, model_.flags());
   }
-  openPortProcedure(this, ports_, file_, 1);
+  const PortOpeningUi ui = portOpeningUi(this);
+  openPort(ports_.port(kWallDevice), file, session_.language(), ui);
   for (int d = 2; d <= 5; ++d) {
-    if (ports_.settings(d).portNo != 0) openPortProcedure(this, ports_, file_, d);
+    if (ports_.port(d).settings().portNo != 0) openPort(ports_.port(d), file, session_.language(), ui);
   }
   emit saved();
   hide();

@@ -15,12 +15,12 @@ class QPushButton;
 namespace wall {
 
 class PortBank;
-class SettingsFile;
+class Session;
 
 class PortDialog : public QDialog {
   Q_OBJECT
  public:
-  PortDialog(PortBank& ports, SettingsFile& file, QWidget* parent = nullptr);
+  PortDialog(PortBank& ports, Session& session, QWidget* parent = nullptr);
 
   const PortDialogModel& model() const { return model_; }
 
@@ -39,8 +39,10 @@ class PortDialog : public QDialog {
   void save();
   void sync();
 
+  void setPortNumber(int device, int portNo);
+
   PortBank& ports_;
-  SettingsFile& file_;
+  Session& session_;
   PortDialogModel model_;
   QLabel* wallLabel_;
   QPushButton* wallButton_;

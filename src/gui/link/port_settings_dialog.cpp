@@ -6,10 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSerialPortInfo>
 #include <QVBoxLayout>
 
-#include "gui/link/port_bank.h"
+#include "io/port_listing.h"
 
 namespace wall {
 
@@ -22,14 +21,19 @@ QComboBox* combo(QWidget* parent, const char* name, const QStringList& items) {
 }
 }  // namespace
 
-PortSettingsDialog::PortSettingsDialog(PortBank& ports, int device, QWidget* parent)
-    : QDialog(parent), ports_(ports), device_(device) {
+PortSettingsDialog::PortSettingsDialog(int device, const PortSettings& current, const QString& error,
+                                       QWidget* parent)
+    : QDialog(parent), current_(current) {
   setObjectName("PortSettingsDialog");
   setWindowTitle(tr("串口设置") + QString(" %1").arg(device));
   path_ = new QComboBox(this);
   path_->setObjectName("portPath");
   path_->setEditable(true);
-  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) path_->addItem(info.systemLocation());
+  for (const SerialPortEntry& e : listSerialPorts()) {
+    path_->addItem(QString::fromStdString(e.path));
+    const QString about = QString::fromStdString(e.description + " " + e.manufacturer).trimmed();
+    if (!about.isEmpty()) path_->setItemData(path_->count() - 1, about, Qt::ToolTipRole);
+  }
   QStringList rates;
   for (auto r : kBaudRates) rates << QString::number(r);
   baud_ = combo(this, "baudRate", rates);
@@ -42,6 +46,8 @@ PortSettingsDialog::PortSettingsDialog(PortBank& ports, int device, QWidget* par
   error_->setObjectName("portError");
   error_->setWordWrap(true);
   error_->setStyleSheet("color: #b00000;");
+  error_->setText(error);
+  error_->setVisible(!error.isEmpty());
 
   auto* form = new QFormLayout;
   form->addRow(tr("串口"), path_);
@@ -61,7 +67,7 @@ PortSettingsDialog::PortSettingsDialog(PortBank& ports, int device, QWidget* par
   box->addLayout(form);
   box->addWidget(error_);
   box->addWidget(buttons);
-  fill(ports_.settings(device_));
+  fill(current_);
 }
 
 void PortSettingsDialog::fill(const PortSettings& s) {
@@ -76,7 +82,7 @@ void PortSettingsDialog::fill(const PortSettings& s) {
 }
 
 PortSettings PortSettingsDialog::chosen() const {
-  PortSettings s = ports_.settings(device_);
+  PortSettings s = current_;
   const QString path = path_->currentText().trimmed();
   static const QRegularExpression ttyS("^/dev/ttyS(\\d+)$");
   const auto m = ttyS.match(path);
@@ -94,16 +100,6 @@ PortSettings PortSettingsDialog::chosen() const {
   s.stopBits = stopBits_->currentIndex();
   s.flowControl = flow_->currentIndex();
   return s;
-}
-
-void PortSettingsDialog::accept() {
-  ports_.setSettings(device_, chosen());
-  QString error;
-  if (!ports_.open(device_, &error)) {
-    error_->setText(error);
-    return;  // stays open for another choice
-  }
-  QDialog::accept();
 }
 
 }  // namespace wall

@@ -1,8 +1,8 @@
 #pragma once
 // The settings dialog of one serial port: the ports present on the system
 // plus any path typed in, baud rate, parity, data bits, stop bits and flow
-// control. OK applies the settings and opens the port; when that fails the
-// dialog stays open with the message.
+// control. It shows the message of the last failed attempt to open, so that
+// the operator can choose again; the caller applies and opens.
 
 #include <QDialog>
 
@@ -13,23 +13,18 @@ class QLabel;
 
 namespace wall {
 
-class PortBank;
-
 class PortSettingsDialog : public QDialog {
   Q_OBJECT
  public:
-  PortSettingsDialog(PortBank& ports, int device, QWidget* parent = nullptr);
+  PortSettingsDialog(int device, const PortSettings& current, const QString& error, QWidget* parent = nullptr);
 
-  // The settings the fields describe, starting from the port's own.
+  // The settings the fields describe, starting from the current ones.
   PortSettings chosen() const;
-
-  void accept() override;
 
  private:
   void fill(const PortSettings& s);
 
-  PortBank& ports_;
-  int device_;
+  PortSettings current_;
   QComboBox* path_;
   QComboBox* baud_;
   QComboBox* parity_;
