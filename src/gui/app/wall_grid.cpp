@@ -53,7 +53,10 @@ void WallGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
   QColor fill = windowsColour(session_.unitColour(index.row(), index.column()));
   if (option.state & QStyle::State_Selected) fill = option.palette.highlight().color();
   painter->fillRect(option.rect, fill);
+  // Black on light colours, white on dark ones, so every label stays legible.
+  const bool dark = fill.lightness() < 110;
   painter->setPen((option.state & QStyle::State_Selected) ? option.palette.highlightedText().color()
+                  : dark                                  ? QColor(Qt::white)
                                                           : QColor(Qt::black));
   const QRect text = option.rect.adjusted(2, 3, 0, 0);
   painter->drawText(text, Qt::AlignLeft | Qt::AlignTop, index.data().toString());
