@@ -32,6 +32,7 @@ int main(int argc, char* argv[]) {
   wall::MainWindow window(session, QCoreApplication::applicationFilePath());
   wall::closeOnQuitSignals(&window);
   window.openPorts();
+  if (wall::quitSignalled()) return 0;  // asked to end during the start: the close has saved
   window.show();
   return app.exec();
 }

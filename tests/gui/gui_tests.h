@@ -19,6 +19,7 @@ class MainWindowTest : public QObject {
   void languageSwitchSurvivesARestart();
   void closeSavesTheTwoValues();
   void sigtermClosesLikeTheCloseButton();
+  void sigtermDuringThePortQuestionEndsTheStart();
 };
 
 class DialogsTest : public QObject {

@@ -310,4 +310,22 @@ void MainWindowTest::sigtermClosesLikeTheCloseButton() {
   }
 }
 
+void MainWindowTest::sigtermDuringThePortQuestionEndsTheStart() {
+  TempDir dir;
+  writeFile(dir.file("Setting.ini"), "[YbCommDevice1 Com Set]\nDevice=/dev/no-such-wall-port\n");
+  QProcess program;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  program.setProcessEnvironment(env);
+  program.start(QStringLiteral(WALLCONTROL_PATH), {"--settings", dir.file("Setting.ini")});
+  QVERIFY(program.waitForStarted());
+  QTest::qWait(1500);  // the message about the missing port is up, waiting for OK
+  QCOMPARE(program.state(), QProcess::Running);
+  ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+  QVERIFY(program.waitForFinished(10000));
+  QCOMPARE(program.exitCode(), 0);
+  SettingsFile again(dir.file("Setting.ini").toStdString());
+  QVERIFY(again.hasKey("WallPopList", "ListLeng"));
+}
+
 }  // namespace wall::test

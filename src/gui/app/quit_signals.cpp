@@ -1,5 +1,6 @@
 #include "gui/app/quit_signals.h"
 
+#include <QApplication>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QWidget>
@@ -11,6 +12,7 @@ namespace wall {
 
 namespace {
 int pipeFds[2] = {-1, -1};
+bool signalled = false;
 
 extern "C" void onQuitSignal(int) {
   const char byte = 1;
@@ -18,6 +20,8 @@ extern "C" void onQuitSignal(int) {
   [[maybe_unused]] auto n = ::write(pipeFds[0], &byte, 1);
 }
 }  // namespace
+
+bool quitSignalled() { return signalled; }
 
 bool closeOnQuitSignals(QWidget* window) {
   if (pipeFds[0] >= 0) return true;
@@ -27,6 +31,9 @@ bool closeOnQuitSignals(QWidget* window) {
   QObject::connect(notifier, &QSocketNotifier::activated, window, [target] {
     char byte = 0;
     [[maybe_unused]] auto n = ::read(pipeFds[1], &byte, 1);
+    signalled = true;
+    // A question open at start-up (a port that did not open) ends first.
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     if (target) target->close();
   });
   struct sigaction action = {};

@@ -12,4 +12,8 @@ namespace wall {
 // not be hooked (the program then ends on them as before).
 bool closeOnQuitSignals(QWidget* window);
 
+// True once SIGTERM or SIGINT arrived: start-up stops asking questions
+// (a port's message and settings dialog) and does not show the window.
+bool quitSignalled();
+
 }  // namespace wall

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "core/settings/settings_file.h"
+#include "gui/app/quit_signals.h"
 #include "gui/link/port_settings_dialog.h"
 
 namespace wall {
@@ -19,12 +20,15 @@ std::optional<PortSettings> runDialog(QWidget* owner, int device, const PortSett
 PortOpeningUi portOpeningUi(QWidget* owner) {
   PortOpeningUi ui;
   ui.showMessage = [owner](const std::string& message) {
+    if (quitSignalled()) return;
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Wall Control"), QString::fromStdString(message),
                     QMessageBox::Ok, owner);
     box.setObjectName("portOpenMessage");
     box.exec();
   };
-  ui.settingsDialog = [owner](int device, const PortSettings& current, const std::string& error) {
+  ui.settingsDialog = [owner](int device, const PortSettings& current,
+                              const std::string& error) -> std::optional<PortSettings> {
+    if (quitSignalled()) return std::nullopt;
     return runDialog(owner, device, current, error);
   };
   return ui;
