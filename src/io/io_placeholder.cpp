@@ -1,1 +1,0 @@
-// The io library: serial ports, the script runner, the settings write-behind.
