@@ -23,6 +23,7 @@ std::set<int> devicesOf(const Script& script) {
   std::set<int> devices;
   for (const Step& step : script.steps()) {
     if (const auto* s = std::get_if<SendStep>(&step)) devices.insert(s->device);
+    if (const auto* r = std::get_if<ReadStep>(&step)) devices.insert(r->device);
   }
   return devices;
 }
@@ -50,6 +51,10 @@ void openOrFail(SerialPort& port, const PortSettings& settings) {
 }  // namespace
 
 void sendScript(CliContext& ctx, const Script& script, const std::string& wallDevicePath) {
+  runScript(ctx, script, wallDevicePath);
+}
+
+ScriptReport runScript(CliContext& ctx, const Script& script, const std::string& wallDevicePath) {
   // The ports run their own threads and event loops; the application object
   // gives them the process-wide parts of Qt.
   static int argc = 1;
@@ -72,6 +77,7 @@ void sendScript(CliContext& ctx, const Script& script, const std::string& wallDe
                          " sends dropped: a port went away while the script ran");
   }
   if (!written) throw CommandFailure("the ports did not take every byte within 30 s (a line held by flow control?)");
+  return *report;
 }
 
 }  // namespace wall::cli

@@ -7,6 +7,7 @@
 
 #include "cli/cli_context.h"
 #include "core/link/script.h"
+#include "io/script_runner.h"
 
 namespace wall::cli {
 
@@ -16,5 +17,8 @@ namespace wall::cli {
 // anything is sent), and with status 1 when sends were dropped because a
 // port went away during the run.
 void sendScript(CliContext& ctx, const Script& script, const std::string& wallDevicePath);
+
+// The same, returning the runner's report with the script's read results.
+ScriptReport runScript(CliContext& ctx, const Script& script, const std::string& wallDevicePath);
 
 }  // namespace wall::cli

@@ -19,6 +19,11 @@ SendOutcome PortBank::send(int device, const Bytes& bytes, const std::atomic<boo
   return port(device).writePackageWaiting(bytes, SerialPort::Clock::now() + kSendRoomWait, &cancel);
 }
 
+std::optional<Bytes> PortBank::receive(int device, std::size_t maximum) {
+  if (device < kFirstDevice || device > kLastDevice) return std::nullopt;
+  return port(device).readPackage(maximum);
+}
+
 bool PortBank::waitForWritten(std::chrono::milliseconds timeout) {
   const auto deadline = SerialPort::Clock::now() + timeout;
   for (auto& p : ports_) {

@@ -23,6 +23,7 @@ class PortBank : public ScriptPorts {
   SerialPort& port(int device);
 
   SendOutcome send(int device, const Bytes& bytes, const std::atomic<bool>& cancel) override;
+  std::optional<Bytes> receive(int device, std::size_t maximum) override;
 
   // Waits until every open port has handed its queued packages to the
   // system. False on timeout.

@@ -3,6 +3,7 @@
 // real one; tests may put their own behind a runner.
 
 #include <atomic>
+#include <optional>
 
 #include "core/link/script.h"
 #include "io/serial_port.h"
@@ -17,8 +18,12 @@ class ScriptPorts {
   // queue is full; gives up with Cancelled when `cancel` turns true.
   virtual SendOutcome send(int device, const Bytes& bytes, const std::atomic<bool>& cancel) = 0;
 
-  // The read-back's read step will add here: wait up to a time for the next
-  // package on a device.
+  // The read-back's poll: takes the oldest received package on `device`,
+  // cut to `maximum` bytes, without waiting; nothing when none is waiting.
+  virtual std::optional<Bytes> receive(int device, std::size_t maximum) {
+    (void)device, (void)maximum;
+    return std::nullopt;
+  }
 };
 
 }  // namespace wall

@@ -54,7 +54,7 @@ void ScriptRunner::cancel(ScriptId id) {
     } else {
       for (auto it = waiting_.begin(); it != waiting_.end(); ++it) {
         if (it->id != id) continue;
-        dropped = ScriptReport{id, static_cast<int>(it->script.size()), 0, 0, 0, true};
+        dropped = ScriptReport{id, static_cast<int>(it->script.size()), 0, 0, 0, true, {}};
         waiting_.erase(it);
         break;
       }
@@ -72,7 +72,7 @@ void ScriptRunner::cancelAll() {
     if (runningId_ != 0) cancelRunning_ = true;
   }
   wake_.notify_all();
-  for (const Job& job : dropped) finish(ScriptReport{job.id, static_cast<int>(job.script.size()), 0, 0, 0, true});
+  for (const Job& job : dropped) finish(ScriptReport{job.id, static_cast<int>(job.script.size()), 0, 0, 0, true, {}});
 }
 
 std::optional<ScriptReport> ScriptRunner::waitFor(ScriptId id, std::chrono::milliseconds timeout) {
@@ -114,7 +114,7 @@ void ScriptRunner::loop() {
 
 ScriptReport ScriptRunner::run(const Job& job) {
   const auto& steps = job.script.steps();
-  ScriptReport report{job.id, static_cast<int>(steps.size()), 0, 0, 0, false};
+  ScriptReport report{job.id, static_cast<int>(steps.size()), 0, 0, 0, false, {}};
   emit started(job.id, report.total);
   auto lastProgress = Clock::now();
   for (std::size_t i = 0; i < steps.size(); ++i) {
@@ -131,7 +131,12 @@ ScriptReport ScriptRunner::run(const Job& job) {
                      }
                      return false;
                    },
-                   [&](const PauseStep& p) { return pause(p.ms); }},
+                   [&](const PauseStep& p) { return pause(p.ms); },
+                   [&](const ReadStep& r) {
+                     report.reads.push_back(read(r, static_cast<int>(report.reads.size())));
+                     emit replyRead(job.id, report.reads.back());
+                     return true;
+                   }},
         steps[i]);
     if (!carriedOut) {
       report.cancelled = true;
@@ -139,7 +144,7 @@ ScriptReport ScriptRunner::run(const Job& job) {
     }
     ++report.done;
     const bool last = i + 1 == steps.size();
-    const bool pauseNext = !last && std::holds_alternative<PauseStep>(steps[i + 1]);
+    const bool pauseNext = !last && !std::holds_alternative<SendStep>(steps[i + 1]);
     const auto now = Clock::now();
     if (last || pauseNext || now - lastProgress >= kProgressEvery) {
       emit progress(job.id, report.done, report.total);
@@ -153,6 +158,29 @@ bool ScriptRunner::pause(int ms) {
   const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
   std::unique_lock lock(mutex_);
   return !wake_.wait_until(lock, deadline, [this] { return cancelRunning_.load() || stopping_; });
+}
+
+ReadResult ScriptRunner::read(const ReadStep& step, int index) {
+  ReadResult r{index, std::nullopt, 0};
+  // Polls keep their 10 ms rhythm from the step's start, so the time spent
+  // looking at a package does not stretch the wait.
+  auto next = Clock::now();
+  for (int poll = 0; poll < step.polls; ++poll) {
+    ++r.polls;
+    if (auto package = ports_.receive(step.device, kReplyFetchBytes); package && decodeReply(step.expect, *package)) {
+      r.reply = std::move(package);
+      break;
+    }
+    next += std::chrono::milliseconds(kReadPollMs);
+    if (!sleepUnlessStopping(next)) return r;
+  }
+  if (step.waitMs > 0) sleepUnlessStopping(Clock::now() + std::chrono::milliseconds(step.waitMs));
+  return r;
+}
+
+bool ScriptRunner::sleepUnlessStopping(Clock::time_point until) {
+  std::unique_lock lock(mutex_);
+  return !wake_.wait_until(lock, until, [this] { return stopping_; });
 }
 
 void ScriptRunner::finish(const ScriptReport& report) {

@@ -16,6 +16,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <vector>
 
 #include "core/link/script.h"
 #include "io/script_ports.h"
@@ -31,6 +32,7 @@ struct ScriptReport {
   int sent = 0;     // packages queued for the line
   int dropped = 0;  // sends lost to a port that was not open (or stayed full)
   bool cancelled = false;
+  std::vector<ReadResult> reads;  // one per read step carried out, in order
   bool operator==(const ScriptReport&) const = default;
 };
 
@@ -67,6 +69,10 @@ class ScriptRunner : public QObject {
   // right whenever the runner waits, without flooding the user interface.
   void progress(wall::ScriptId id, int done, int total);
   void finished(const wall::ScriptReport& report);
+  // After each read step, with what it got. Emitted before the next step
+  // starts; a cancel made by a receiver connected directly stops the script
+  // right there, between two reads.
+  void replyRead(wall::ScriptId id, const wall::ReadResult& result);
 
  private:
   struct Job {
@@ -78,6 +84,10 @@ class ScriptRunner : public QObject {
   ScriptReport run(const Job& job);
   // False when the pause was cut short by a cancel.
   bool pause(int ms);
+  // The read step: polls, then its wait. Only the runner's end cuts it short.
+  ReadResult read(const ReadStep& step, int index);
+  // A wait that only the runner's end cuts short; false when it did.
+  bool sleepUnlessStopping(std::chrono::steady_clock::time_point until);
   void finish(const ScriptReport& report);
 
   ScriptPorts& ports_;

@@ -44,4 +44,15 @@ class PowerTest : public QObject {
   void trafficWindowShowsWhatArrives();
 };
 
+class ControlPagesTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void choiceSendsAtOnceOnlyWithReadBackOff();
+  void buttonsSendTheirFrames();
+  void valueFieldsClampAndSendNothing();
+  void rawSenderSendsAndRefusesEmpty();
+  void readButtonFillsTheGroup();
+  void readSourcesStopsWithTheMessage();
+};
+
 }  // namespace wall::test

@@ -116,9 +116,9 @@ TEST(ScriptRunner, RunsScriptsOneAtATimeInTheOrderSubmitted) {
                                                   bytesOf("b2"), bytesOf("c1")}));
   const auto reports = log.finished();
   ASSERT_EQ(reports.size(), 3u);
-  EXPECT_EQ(reports[0], (ScriptReport{a, 6, 6, 3, 0, false}));
-  EXPECT_EQ(reports[1], (ScriptReport{b, 4, 4, 2, 0, false}));
-  EXPECT_EQ(reports[2], (ScriptReport{c, 1, 1, 1, 0, false}));
+  EXPECT_EQ(reports[0], (ScriptReport{a, 6, 6, 3, 0, false, {}}));
+  EXPECT_EQ(reports[1], (ScriptReport{b, 4, 4, 2, 0, false, {}}));
+  EXPECT_EQ(reports[2], (ScriptReport{c, 1, 1, 1, 0, false, {}}));
 }
 
 TEST(ScriptRunner, PausesAreRealAndTheCallerDoesNotWaitForThem) {
@@ -172,7 +172,7 @@ TEST(ScriptRunner, CancelEndsAPauseAndSkipsTheRest) {
   runner.cancel(id);
   auto report = runner.waitFor(id, 2s);
   ASSERT_TRUE(report) << "a cancelled pause must end at once";
-  EXPECT_EQ(*report, (ScriptReport{id, 3, 1, 1, 0, true}));
+  EXPECT_EQ(*report, (ScriptReport{id, 3, 1, 1, 0, true, {}}));
   ASSERT_TRUE(runner.waitFor(next, 2s));
   EXPECT_EQ(ports.payloads(), (std::vector<Bytes>{bytesOf("before"), bytesOf("next")}));
 }
@@ -188,7 +188,7 @@ TEST(ScriptRunner, ACancelledWaitingScriptNeverStarts) {
   runner.cancel(second);
   auto report = runner.waitFor(second, 1s);
   ASSERT_TRUE(report);
-  EXPECT_EQ(*report, (ScriptReport{second, 1, 0, 0, 0, true}));
+  EXPECT_EQ(*report, (ScriptReport{second, 1, 0, 0, 0, true, {}}));
   runner.cancel(first);
   ASSERT_TRUE(runner.waitUntilIdle(2s));
   EXPECT_TRUE(ports.sent().empty());
@@ -253,7 +253,7 @@ TEST(ScriptRunner, SignalsReachAReceiverOnTheCallersThread) {
         return report.has_value();
       },
       5s));
-  EXPECT_EQ(*report, (ScriptReport{id, 4, 4, 2, 0, false}));
+  EXPECT_EQ(*report, (ScriptReport{id, 4, 4, 2, 0, false, {}}));
   ASSERT_FALSE(progress.empty());
   EXPECT_EQ(progress.back(), 4);
 }

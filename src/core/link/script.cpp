@@ -45,6 +45,63 @@ bool parseHexByte(std::string_view s, std::uint8_t& out) {
   return true;
 }
 
+std::string hexByte(std::uint8_t b) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  return {kDigits[b >> 4], kDigits[b & 0x0F]};
+}
+
+bool checksUnit(ReplyLayout layout) { return layout == ReplyLayout::Source7 || layout == ReplyLayout::Source9; }
+
+std::string readText(const ReadStep& r) {
+  std::string out = "read " + std::to_string(r.device) + " polls=" + std::to_string(r.polls) + " reply=" +
+                    std::string(replyLayoutName(r.expect.layout)) + " code=" + hexByte(r.expect.code);
+  if (checksUnit(r.expect.layout)) out += " unit=" + hexByte(r.expect.unit);
+  out += " wait=" + std::to_string(r.waitMs);
+  return out;
+}
+
+// "read DEVICE polls=N reply=LAYOUT code=HH [unit=HH] [wait=MS]": the keys
+// after the device in any order; polls and reply and code are required.
+std::string parseRead(const std::vector<std::string_view>& w, Script& script) {
+  long long device = 0;
+  if (w.size() < 2 || !parseDecimal(w[1], device) || device < kFirstDevice || device > kLastDevice) {
+    return "read needs a device from 1 to 5";
+  }
+  ReadStep step;
+  step.device = static_cast<int>(device);
+  bool havePolls = false, haveReply = false, haveCode = false;
+  for (std::size_t i = 2; i < w.size(); ++i) {
+    const auto eq = w[i].find('=');
+    if (eq == std::string_view::npos) return "read expects key=value, not " + std::string(w[i]);
+    const std::string key = lowered(w[i].substr(0, eq));
+    const std::string_view value = w[i].substr(eq + 1);
+    long long n = 0;
+    if (key == "polls") {
+      if (!parseDecimal(value, n) || n < 0 || n > kMaxPauseMs / kReadPollMs) return "polls must be 0 to 8640000";
+      step.polls = static_cast<int>(n);
+      havePolls = true;
+    } else if (key == "wait") {
+      if (!parseDecimal(value, n) || n < 0 || n > kMaxPauseMs) return "wait needs milliseconds from 0 to 86400000";
+      step.waitMs = static_cast<int>(n);
+    } else if (key == "reply") {
+      const auto layout = replyLayoutFromName(lowered(value));
+      if (!layout) return "unknown reply layout: " + std::string(value);
+      step.expect.layout = *layout;
+      haveReply = true;
+    } else if (key == "code" || key == "unit") {
+      std::uint8_t b = 0;
+      if (!parseHexByte(value, b)) return key + " must be a hexadecimal byte";
+      (key == "code" ? step.expect.code : step.expect.unit) = b;
+      haveCode = haveCode || key == "code";
+    } else {
+      return "unknown read key: " + key;
+    }
+  }
+  if (!havePolls || !haveReply || !haveCode) return "read needs polls=, reply= and code=";
+  script.read(step.device, step.polls, step.expect, step.waitMs);
+  return {};
+}
+
 }  // namespace
 
 Script& Script::send(int device, Bytes bytes) {
@@ -54,6 +111,11 @@ Script& Script::send(int device, Bytes bytes) {
 
 Script& Script::pause(int ms) {
   steps_.emplace_back(PauseStep{ms});
+  return *this;
+}
+
+Script& Script::read(int device, int polls, ReplyExpect expect, int waitMs) {
+  steps_.emplace_back(ReadStep{device, polls, expect, waitMs});
   return *this;
 }
 
@@ -82,6 +144,8 @@ std::string Script::toText() const {
       if (!s->bytes.empty()) out += " " + hexText(s->bytes);
     } else if (const auto* p = std::get_if<PauseStep>(&step)) {
       out += "pause " + std::to_string(p->ms);
+    } else if (const auto* r = std::get_if<ReadStep>(&step)) {
+      out += readText(*r);
     }
     out += '\n';
   }
@@ -135,6 +199,11 @@ ScriptParse parseScript(std::string_view text) {
         return result;
       }
       result.script.pause(static_cast<int>(ms));
+    } else if (keyword == "read") {
+      if (std::string why = parseRead(w, result.script); !why.empty()) {
+        fail(why);
+        return result;
+      }
     } else {
       fail("unknown step: " + std::string(w[0]));
       return result;

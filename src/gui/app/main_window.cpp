@@ -33,6 +33,7 @@
 #include "gui/app/system_settings_dialog.h"
 #include "gui/app/wall_grid.h"
 #include "core/link/port_status.h"
+#include "gui/link/control_pages.h"
 #include "gui/link/port_dialog.h"
 #include "gui/link/port_ui.h"
 #include "gui/link/traffic_window.h"
@@ -105,6 +106,7 @@ MainWindow::MainWindow(Session& session, QString program, QWidget* parent)
   buildSidePanel();
   buildCalendar();
   buildStatusBar();
+  controlPages_ = new ControlPages(*this);
 
   // Every dialog exists from the start, hidden; the traffic window's
   // creation switches receive monitoring on.
@@ -402,6 +404,7 @@ void MainWindow::retranslate() {
   findChild<QAction*>("N17")->setChecked(session_.language() == 0);
   findChild<QAction*>("N18")->setChecked(session_.language() != 0);
   retranslatePages();
+  if (controlPages_) controlPages_->retranslate();
   cancel_->setText(tr("取消"));
   powerDone_->setWindowTitle(tr("信息提示框"));
   powerDone_->setText(tr("完成开机!"));
@@ -548,6 +551,7 @@ void MainWindow::applyBoard(const BoardView& view) {
   // ReadEnable: the read-back entries follow the setting.
   findChild<QAction*>("N49")->setVisible(view.readEn);
   findChild<QAction*>("N55")->setVisible(view.readEn);
+  controlPages_->readEnable(view.readEn);
   refreshStatus();
 }
 

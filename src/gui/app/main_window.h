@@ -29,6 +29,7 @@ class Script;
 class PortDialog;
 class PowerOffDialog;
 class ScriptRunner;
+class ControlPages;
 struct ScriptReport;
 class Session;
 class SystemSettingsDialog;
@@ -59,6 +60,7 @@ class MainWindow : public QMainWindow {
   PortDialog* portDialog() const { return form27_; }
   PowerOffDialog* powerOffDialog() const { return form2_; }
   WallGrid* grid() const { return grid_; }
+  ControlPages* controlPages() const { return controlPages_; }
 
  public slots:
   void powerOn();             // N30Click
@@ -121,6 +123,7 @@ class MainWindow : public QMainWindow {
   QMenu* pageMenu_ = nullptr;
 
   TrafficWindow* traffic_ = nullptr;
+  ControlPages* controlPages_ = nullptr;
   SystemSettingsDialog* form9_ = nullptr;
   PortDialog* form27_ = nullptr;
   PowerOffDialog* form2_ = nullptr;

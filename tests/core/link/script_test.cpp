@@ -76,3 +76,33 @@ TEST(VirtualRunner, DropsAndCountsSendsToClosedDevices) {
 
 }  // namespace
 }  // namespace wall
+
+namespace wall {
+namespace {
+
+TEST(ScriptReadText, RoundTripsReadSteps) {
+  Script s;
+  s.send(1, {0xFB, 0xB2, 0x11, 0x11, 0x41, 0x01, 0xAE})
+      .read(1, 50, {ReplyLayout::Short7, 0x41, 0}, 50)
+      .read(1, 5, {ReplyLayout::Source9, 0x30, 0x03}, 0);
+  const std::string text = s.toText();
+  EXPECT_EQ(text,
+            "send 1 FB B2 11 11 41 01 AE\n"
+            "read 1 polls=50 reply=short7 code=41 wait=50\n"
+            "read 1 polls=5 reply=source9 code=30 unit=03 wait=0\n");
+  auto parsed = parseScript(text);
+  ASSERT_TRUE(parsed.ok()) << parsed.error;
+  EXPECT_EQ(parsed.script, s);
+}
+
+TEST(ScriptReadText, RefusesIncompleteOrOutOfRangeReads) {
+  for (const char* bad : {"read 1 polls=5 code=41", "read 1 polls=5 reply=short9 code=41",
+                          "read 6 polls=5 reply=short7 code=41", "read 1 polls=-1 reply=short7 code=41",
+                          "read 1 polls=9000000 reply=short7 code=41", "read 1 polls=5 reply=short7 code=411",
+                          "read 1 polls 5 reply=short7 code=41", "read 1 polls=5 reply=short7 code=41 colour=2"}) {
+    EXPECT_FALSE(parseScript(bad).ok()) << bad;
+  }
+}
+
+}  // namespace
+}  // namespace wall
