@@ -8,7 +8,7 @@ NumericFieldResult rollFieldChanged(std::string_view text, int maximum) {
   NumericFieldResult r = numericFieldChanged(text, maximum);
   if (r.value && *r.value == 0) {
     r.value = 1;
-    r.text = "1";
+    r.text = std::to_string(1);
     r.beep = true;
   }
   return r;

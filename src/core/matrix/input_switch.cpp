@@ -28,6 +28,7 @@ std::vector<int> selectedUnits(const Selection& sel, const WallShape& wall) {
 // and -1 ("send nothing") for "QUAD" with "NULL".
 int avChannelFor(const InputSwitchRequest& r) {
   if (!r.wall.kestrel) return 0;
+  if (r.avChannel) return *r.avChannel;
   return kestrelAvChannel(r.sourceCode, r.subSignal).value_or(-1);
 }
 
@@ -61,7 +62,7 @@ InputSwitchPlan buildInputSwitch(const InputSwitchRequest& r) {
 
   if (r.switchOrder == 1) {
     plan.script.send(kWallDevice, wallCommand);
-    plan.script.pause(r.matrixToScreenTime);
+    plan.script.pause(std::max(r.matrixToScreenTime, 0));
   }
   if (r.matrixUse) {
     if (needsPreamble(r.sourceCode, r.matrices, r.portFlags)) {
@@ -77,7 +78,7 @@ InputSwitchPlan buildInputSwitch(const InputSwitchRequest& r) {
     }
   }
   if (r.switchOrder != 1) {
-    plan.script.pause(r.matrixToScreenTime);
+    plan.script.pause(std::max(r.matrixToScreenTime, 0));
     plan.script.send(kWallDevice, wallCommand);
   }
   return plan;

@@ -32,6 +32,9 @@ struct InputSwitchRequest {
   // The input lists' indices by kind (AV, VGA, DVI, YPbPr): matrix input − 1.
   std::array<int, 4> inputIndex{};
   int subSignal = 0;             // Kestrel's "子信号": 0 "NULL", 1..4 "AV1".."AV4"
+  // Kestrel's AV channel 0..3 given outright (wallctl --channel), in place
+  // of the one the source and "子信号" give.
+  std::optional<int> avChannel{};
 };
 
 struct InputSwitchPlan {
