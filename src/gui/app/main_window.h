@@ -26,6 +26,7 @@ namespace wall {
 
 class PortBank;
 class Script;
+class MatrixDialogs;
 class PortDialog;
 class PowerOffDialog;
 class ScriptRunner;
@@ -59,6 +60,7 @@ class MainWindow : public QMainWindow {
   PortDialog* portDialog() const { return form27_; }
   PowerOffDialog* powerOffDialog() const { return form2_; }
   WallGrid* grid() const { return grid_; }
+  MatrixDialogs* matrixDialogs() const { return matrix_; }
 
  public slots:
   void powerOn();             // N30Click
@@ -124,6 +126,7 @@ class MainWindow : public QMainWindow {
   SystemSettingsDialog* form9_ = nullptr;
   PortDialog* form27_ = nullptr;
   PowerOffDialog* form2_ = nullptr;
+  MatrixDialogs* matrix_ = nullptr;
   QMessageBox* powerDone_ = nullptr;
   quint64 powerScript_ = 0;
   bool powerSequenced_ = false;
