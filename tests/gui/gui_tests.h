@@ -44,4 +44,13 @@ class PowerTest : public QObject {
   void trafficWindowShowsWhatArrives();
 };
 
+class MatrixDialogsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void inputControlSendsMatrixThenWall();
+  void inputControlWithoutMatrixAndMirroredBox();
+  void matrixSettingsPagesDiagramAndConfirm();
+  void rollPollingRunsFromStartAndStops();
+};
+
 }  // namespace wall::test

@@ -27,7 +27,13 @@ void RollDialogModel::readConfig(SettingsFile& file) {
   selected_ = 0;
 }
 
-void RollDialogModel::writeConfig(SettingsFile& file) const { writeRollConfig(file, config_); }
+void RollDialogModel::writeConfig(SettingsFile& file) const {
+  // The interval is whatever its field shows; the group count is the one
+  // confirmed with "确定" (or taken at the last start).
+  RollConfig out = config_;
+  out.interval = std::clamp(intervalField, 1, kRollMaxInterval);
+  writeRollConfig(file, out);
+}
 
 void RollDialogModel::selectGroup(int g) {
   if (g >= 0 && g < listed_) selected_ = g;
