@@ -1062,4 +1062,225 @@
         <translation>Text files (*.txt)</translation>
     </message>
 </context>
+<context>
+    <name>wall::InputControlDialog</name>
+    <message>
+        <source>输入控制</source>
+        <translation>Input Control</translation>
+    </message>
+    <message>
+        <source>信号源</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>矩阵输入</source>
+        <translation>MatrixIn</translation>
+    </message>
+    <message>
+        <source>使用矩阵</source>
+        <translation>UseMatrix</translation>
+    </message>
+    <message>
+        <source>单屏模式</source>
+        <translation>Single Screen</translation>
+    </message>
+    <message>
+        <source>矩阵切换类型</source>
+        <translation>Switch Type</translation>
+    </message>
+    <message>
+        <source>视频+音频</source>
+        <translation>Video+Audio</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>确 定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取 消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>wall::PipMatrixPanel</name>
+    <message>
+        <source>使用矩阵</source>
+        <translation>UseMatrix</translation>
+    </message>
+</context>
+<context>
+    <name>wall::OutputSelectorDialog</name>
+    <message>
+        <source>矩阵输出选择</source>
+        <translation>Matrix Output</translation>
+    </message>
+    <message>
+        <source>矩阵输出对应设置</source>
+        <translation>Matrix outputs of this unit</translation>
+    </message>
+    <message>
+        <source>选择此屏对应的矩阵输出</source>
+        <translation>Matrix output of this unit</translation>
+    </message>
+    <message>
+        <source>不接矩阵</source>
+        <translation>Not connected</translation>
+    </message>
+    <message>
+        <source>矩阵输出%1</source>
+        <translation>MatrixOutput%1</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>确  定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取  消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>wall::InputNameDialog</name>
+    <message>
+        <source>设置矩阵输入名</source>
+        <translation>Matrix Input Names</translation>
+    </message>
+    <message>
+        <source>确  认</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>关  闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>wall::MatrixSettingsDialog</name>
+    <message>
+        <source>矩阵设置</source>
+        <translation>Matrix</translation>
+    </message>
+    <message>
+        <source>矩阵品牌</source>
+        <translation>Brand</translation>
+    </message>
+    <message>
+        <source>矩阵型号</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>矩阵地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>输入数量</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>延时</source>
+        <translation>Delay</translation>
+    </message>
+    <message>
+        <source>设置矩阵输入名</source>
+        <translation>Input Names</translation>
+    </message>
+    <message>
+        <source>拼接盒输入通道</source>
+        <translation>Unit input channel</translation>
+    </message>
+    <message>
+        <source>一对一接法</source>
+        <translation>One to One</translation>
+    </message>
+    <message>
+        <source>取消所有连接</source>
+        <translation>Clear All</translation>
+    </message>
+    <message>
+        <source>确  认</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>关  闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>信息提示框</source>
+        <translation>Tips</translation>
+    </message>
+</context>
+<context>
+    <name>wall::RollDialog</name>
+    <message>
+        <source>矩阵轮询设置</source>
+        <translation>Matrix Roll Polling</translation>
+    </message>
+    <message>
+        <source>轮询总组数</source>
+        <translation>Groups</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>组间间隔(秒)</source>
+        <translation>Interval (s)</translation>
+    </message>
+    <message>
+        <source>自定义设置</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>矩阵品牌</source>
+        <translation>Brand</translation>
+    </message>
+    <message>
+        <source>切换类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>矩阵地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>勾选            启用轮询</source>
+        <translation>Start roll polling</translation>
+    </message>
+    <message>
+        <source>信息提示框</source>
+        <translation>Tips</translation>
+    </message>
+</context>
+<context>
+    <name>wall::MatrixDialogs</name>
+    <message>
+        <source>输入控制</source>
+        <translation>Input Control</translation>
+    </message>
+</context>
 </TS>

@@ -14,6 +14,18 @@ std::vector<Command>& commands() {
   return list;
 }
 
+std::vector<std::pair<std::string, AfterSend>>& afterSendHooks() {
+  static std::vector<std::pair<std::string, AfterSend>> hooks;
+  return hooks;
+}
+
+void runAfterSend(CliContext& ctx, const std::vector<std::string>& opAndWords) {
+  if (opAndWords.empty()) return;
+  for (const auto& [name, hook] : afterSendHooks()) {
+    if (name == opAndWords.front()) hook(ctx, std::vector<std::string>(opAndWords.begin() + 1, opAndWords.end()));
+  }
+}
+
 const ScriptOp* findScriptOp(const std::string& name) {
   for (const ScriptOp& op : scriptOps()) {
     if (op.name == name) return &op;

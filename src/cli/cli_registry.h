@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/arg_parse.h"
@@ -45,6 +46,17 @@ std::string scriptOpsHelp();
 
 // Runs an operation by name; a UsageError for an unknown one.
 Script buildScript(CliContext& ctx, const std::vector<std::string>& opAndWords);
+
+// What an operation keeps once `send` has sent its script (the units'
+// sources of `send switch`), registered by the operation's file.
+using AfterSend = std::function<void(CliContext&, const std::vector<std::string>& words)>;
+std::vector<std::pair<std::string, AfterSend>>& afterSendHooks();
+// Runs the operation's hook, if it has one.
+void runAfterSend(CliContext& ctx, const std::vector<std::string>& opAndWords);
+
+struct AfterSendRegistrar {
+  AfterSendRegistrar(std::string op, AfterSend hook) { afterSendHooks().emplace_back(std::move(op), std::move(hook)); }
+};
 
 struct ScriptOpRegistrar {
   explicit ScriptOpRegistrar(ScriptOp op) { scriptOps().push_back(std::move(op)); }

@@ -16,6 +16,7 @@ void install(CLI::App& app, CliContext& ctx, int& status) {
   send->footer([] { return scriptOpsHelp(); });
   send->callback([send, device, &ctx, &status] {
     sendScript(ctx, buildScript(ctx, send->remaining()), *device);
+    runAfterSend(ctx, send->remaining());
     status = 0;
   });
 }

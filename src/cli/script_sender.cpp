@@ -19,15 +19,6 @@ constexpr int kEnglish = 1;
 // script that leaves that much behind at that rate is not a real one.
 constexpr auto kWriteOutTimeout = std::chrono::seconds(30);
 
-std::set<int> devicesOf(const Script& script) {
-  std::set<int> devices;
-  for (const Step& step : script.steps()) {
-    if (const auto* s = std::get_if<SendStep>(&step)) devices.insert(s->device);
-    if (const auto* r = std::get_if<ReadStep>(&step)) devices.insert(r->device);
-  }
-  return devices;
-}
-
 // The port settings of `device` as the program would open it.
 PortSettings settingsFor(CliContext& ctx, int device, const std::string& wallDevicePath) {
   PortSettings s = readPortSettings(ctx.settings(), device);
@@ -50,21 +41,37 @@ void openOrFail(SerialPort& port, const PortSettings& settings) {
 
 }  // namespace
 
-void sendScript(CliContext& ctx, const Script& script, const std::string& wallDevicePath) {
-  runScript(ctx, script, wallDevicePath);
+std::set<int> devicesOf(const Script& script) {
+  std::set<int> devices;
+  for (const Step& step : script.steps()) {
+    if (const auto* s = std::get_if<SendStep>(&step)) devices.insert(s->device);
+    if (const auto* r = std::get_if<ReadStep>(&step)) devices.insert(r->device);
+  }
+  return devices;
 }
 
-ScriptReport runScript(CliContext& ctx, const Script& script, const std::string& wallDevicePath) {
+std::unique_ptr<QCoreApplication> ensureCoreApplication() {
   // The ports run their own threads and event loops; the application object
   // gives them the process-wide parts of Qt.
   static int argc = 1;
   static char name[] = "wallctl";
   static char* argv[] = {name, nullptr};
-  std::unique_ptr<QCoreApplication> app;
-  if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(argc, argv);
+  if (QCoreApplication::instance()) return nullptr;
+  return std::make_unique<QCoreApplication>(argc, argv);
+}
 
+void openScriptPorts(CliContext& ctx, PortBank& ports, const std::set<int>& devices, const std::string& wallDevicePath) {
+  for (int device : devices) openOrFail(ports.port(device), settingsFor(ctx, device, wallDevicePath));
+}
+
+void sendScript(CliContext& ctx, const Script& script, const std::string& wallDevicePath) {
+  runScript(ctx, script, wallDevicePath);
+}
+
+ScriptReport runScript(CliContext& ctx, const Script& script, const std::string& wallDevicePath) {
+  const auto app = ensureCoreApplication();
   PortBank ports;
-  for (int device : devicesOf(script)) openOrFail(ports.port(device), settingsFor(ctx, device, wallDevicePath));
+  openScriptPorts(ctx, ports, devicesOf(script), wallDevicePath);
 
   ScriptRunner runner(ports);
   const ScriptId id = runner.submit(script);

@@ -55,4 +55,13 @@ class ControlPagesTest : public QObject {
   void readSourcesStopsWithTheMessage();
 };
 
+class MatrixDialogsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void inputControlSendsMatrixThenWall();
+  void inputControlWithoutMatrixAndMirroredBox();
+  void matrixSettingsPagesDiagramAndConfirm();
+  void rollPollingRunsFromStartAndStops();
+};
+
 }  // namespace wall::test

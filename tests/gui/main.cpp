@@ -25,5 +25,9 @@ int main(int argc, char* argv[]) {
     wall::test::ControlPagesTest t;
     failed += QTest::qExec(&t, argc, argv);
   }
+  {
+    wall::test::MatrixDialogsTest t;
+    failed += QTest::qExec(&t, argc, argv);
+  }
   return failed == 0 ? 0 : 1;
 }

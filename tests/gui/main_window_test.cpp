@@ -271,7 +271,9 @@ void MainWindowTest::languageSwitchSurvivesARestart() {
 void MainWindowTest::closeSavesTheTwoValues() {
   TempDir dir;
   Pty pty;
-  writeFile(dir.file("Setting.ini"), wallPortOn(pty) + "[WallPopList]\nListLeng=2\n[MatrixRoll]\nOnOff=1\n");
+  // OnOff stays on only while polling runs: one enabled group lets it start.
+  writeFile(dir.file("Setting.ini"),
+            wallPortOn(pty) + "[WallPopList]\nListLeng=2\n[MatrixRoll]\nOnOff=1\n[MatrixRoll0]\nEnable=1\n");
   Program p(dir.file("Setting.ini"));
   QFile::remove(dir.file("Setting.ini"));  // an operator deleted it: the close creates it again
   p.window->close();

@@ -6,6 +6,8 @@
 #include "core/app/product_types.h"
 #include "core/app/source_names.h"
 #include "core/app/wall_power.h"
+#include "core/matrix/matrix_kind.h"
+#include "core/matrix/matrix_store.h"
 #include "core/settings/settings_file.h"
 #include "core/settings/startup_settings.h"
 
@@ -71,6 +73,7 @@ void Session::load() {
   }
   v_.useMatrix = f.readInt("Unit1", "suiCheckBox1", 0) != 0;
   v_.popCount = f.readInt("WallPopList", "ListLeng", 0);
+  matrices_ = loadMatrixState(f, wallShape());
   reloadSources();
 }
 
@@ -133,6 +136,13 @@ BoardView Session::setBoard() {
   planCount_ = view.planCount;
   if (boardObserver_) boardObserver_(view);
   return view;
+}
+
+WallShape Session::wallShape() const { return WallShape{v_.rows, v_.columns, v_.boardSel == kKestrelProduct}; }
+
+void Session::setMatrixCompanies(int avCompany, int vgaCompany) {
+  v_.avCompany = avCompany;
+  v_.vgaCompany = vgaCompany;
 }
 
 bool Session::ptzMenusVisible() const {

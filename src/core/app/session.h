@@ -14,6 +14,7 @@
 #include "core/app/board_view.h"
 #include "core/link/script.h"
 #include "core/link/selection.h"
+#include "core/matrix/matrix_state.h"
 #include "core/settings/port_settings.h"
 
 namespace wall {
@@ -120,6 +121,18 @@ class Session {
   void setMatrixToScreenTime(int value) { v_.matrixToScreenTime = value; }  // saved by OK only
   void commitSystemSettings(int cmdDelay, int powerDelay, int cmdForm, int switchOrder);
 
+  // --- matrices: settings, output maps and current inputs, loaded with
+  // the rest; the shape the tables are laid out for.
+  MatrixState& matrices() { return matrices_; }
+  const MatrixState& matrices() const { return matrices_; }
+  WallShape wallShape() const;
+  // After the matrix settings are confirmed: the brands that drive menus.
+  void setMatrixCompanies(int avCompany, int vgaCompany);
+  // SwitchType (stored by the input-control dialog) and the roll-polling
+  // switch (saved at close).
+  void setSwitchType(int type) { v_.inputControlMode = type; }
+  void setRollOnOff(bool on) { v_.rollOnOff = on; }
+
   // --- wall power
   Script powerOn() const;
   Script powerOff() const;
@@ -139,6 +152,7 @@ class Session {
   int entriesPerUnit_ = 1;
   int planCount_ = 48;
   BoardObserver boardObserver_;
+  MatrixState matrices_;
 };
 
 }  // namespace wall

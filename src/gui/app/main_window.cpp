@@ -37,6 +37,7 @@
 #include "gui/link/port_dialog.h"
 #include "gui/link/port_ui.h"
 #include "gui/link/traffic_window.h"
+#include "gui/matrix/matrix_dialogs.h"
 #include "io/port_bank.h"
 #include "io/port_opening.h"
 #include "io/script_runner.h"
@@ -115,6 +116,7 @@ MainWindow::MainWindow(Session& session, QString program, QWidget* parent)
   traffic_->setWindowFlag(Qt::Window);
   form27_ = new PortDialog(*ports_, session_, this);
   form9_ = new SystemSettingsDialog(*systemModel_, this);
+  matrix_ = new MatrixDialogs(*this);
   connect(form2_, &PowerOffDialog::confirmed, this, [this] { runPowerScript(session_.powerOff(), false); });
   connect(form27_, &PortDialog::saved, this, &MainWindow::refreshStatus);
   // The status bar follows the wall port (a pulled adapter, its return).

@@ -26,6 +26,7 @@ namespace wall {
 
 class PortBank;
 class Script;
+class MatrixDialogs;
 class PortDialog;
 class PowerOffDialog;
 class ScriptRunner;
@@ -61,6 +62,7 @@ class MainWindow : public QMainWindow {
   PowerOffDialog* powerOffDialog() const { return form2_; }
   WallGrid* grid() const { return grid_; }
   ControlPages* controlPages() const { return controlPages_; }
+  MatrixDialogs* matrixDialogs() const { return matrix_; }
 
  public slots:
   void powerOn();             // N30Click
@@ -127,6 +129,7 @@ class MainWindow : public QMainWindow {
   SystemSettingsDialog* form9_ = nullptr;
   PortDialog* form27_ = nullptr;
   PowerOffDialog* form2_ = nullptr;
+  MatrixDialogs* matrix_ = nullptr;
   QMessageBox* powerDone_ = nullptr;
   quint64 powerScript_ = 0;
   bool powerSequenced_ = false;
