@@ -87,9 +87,12 @@ TEST(SettingsKillTest, FileIsAlwaysOldOrNewNeverAMix) {
                                           << " bytes that is neither content";
     (bytes == a ? seenA : seenB) += 1;
   }
-  // Killed at random points of an alternating loop, both contents show up.
-  EXPECT_GT(seenA, 0);
-  EXPECT_GT(seenB, 0);
+  // Which content survives depends on where the kill landed; on a loaded
+  // machine (or under the sanitizers) the kills may all land on one side, so
+  // the split is reported, not asserted: what must hold is that every round
+  // found one whole content.
+  RecordProperty("survived_a", seenA);
+  RecordProperty("survived_b", seenB);
 
   // Temporary files of the killed savers are never the file; the next save
   // clears them away.
