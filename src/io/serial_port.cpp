@@ -1,5 +1,7 @@
 #include "io/serial_port.h"
 
+#include "io/port_device.h"
+
 #include <sys/prctl.h>
 
 #include <thread>
@@ -60,6 +62,11 @@ void SerialPort::setSettings(const PortSettings& settings) {
 }
 
 bool SerialPort::open(PortOpenFailure* failure) {
+  if (simulated_) {
+    channel_.state = PortState::Open;
+    emit stateChanged(PortState::Open, {});
+    return true;
+  }
   const PortSettings s = settings();
   std::optional<PortOpenFailure> result;
   onPortThread([this, &s, &result] { result = worker_->open(s); });
@@ -68,6 +75,11 @@ bool SerialPort::open(PortOpenFailure* failure) {
 }
 
 void SerialPort::close() {
+  if (simulated_) {
+    channel_.state = PortState::Closed;
+    emit stateChanged(PortState::Closed, {});
+    return;
+  }
   onPortThread([this] { worker_->close(); });
 }
 
@@ -79,6 +91,10 @@ void SerialPort::requestSend() {
 
 std::size_t SerialPort::writePackage(const std::uint8_t* data, std::size_t length) {
   if (length == 0 || length > kPackageBytes || !isOpen()) return 0;
+  if (simulated_) {
+    simulated_->receive(device_, Bytes(data, data + length));
+    return length;
+  }
   if (!channel_.toSend.tryPush(Bytes(data, data + length))) return 0;
   requestSend();
   return length;
@@ -87,6 +103,10 @@ std::size_t SerialPort::writePackage(const std::uint8_t* data, std::size_t lengt
 SendOutcome SerialPort::writePackageWaiting(const Bytes& bytes, Clock::time_point deadline,
                                             const std::atomic<bool>* cancel) {
   if (bytes.empty() || bytes.size() > kPackageBytes) return SendOutcome::Dropped;
+  if (simulated_ && isOpen()) {
+    simulated_->receive(device_, bytes);
+    return SendOutcome::Sent;
+  }
   while (true) {
     if (!isOpen()) return SendOutcome::Dropped;
     if (channel_.toSend.tryPush(bytes)) {
@@ -127,6 +147,17 @@ bool SerialPort::waitForWritten(std::chrono::milliseconds timeout) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   return true;
+}
+
+void SerialPort::attachDevice(std::shared_ptr<PortDevice> device) {
+  close();
+  simulated_ = std::move(device);
+}
+
+void SerialPort::deliver(Bytes package) {
+  if (package.empty()) return;
+  channel_.received.pushDroppingOldest(std::move(package));
+  emit packageReceived();
 }
 
 }  // namespace wall

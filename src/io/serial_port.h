@@ -19,6 +19,7 @@
 #include <QThread>
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <mutex>
 #include <optional>
 
@@ -28,6 +29,7 @@
 
 namespace wall {
 
+class PortDevice;
 class PortWorker;
 
 // What became of a package handed to a port by a waiting writer.
@@ -90,6 +92,13 @@ class SerialPort : public QObject {
   // port is no longer open. False on timeout.
   bool waitForWritten(std::chrono::milliseconds timeout);
 
+  // Demo mode: `device` stands in for the line (see PortDevice). Attach it
+  // before the port is opened; it stays for the port's life.
+  void attachDevice(std::shared_ptr<PortDevice> device);
+  bool hasDevice() const { return simulated_ != nullptr; }
+  // A package arrives as if from the line. Safe from any thread.
+  void deliver(Bytes package);
+
  signals:
   // Emitted from the port's thread; connect with the default connection
   // type to receive it on your own thread. `message` says why a port failed.
@@ -107,6 +116,7 @@ class SerialPort : public QObject {
   PortSettings settings_;
   QThread thread_;
   PortWorker* worker_;
+  std::shared_ptr<PortDevice> simulated_;
 };
 
 }  // namespace wall

@@ -362,8 +362,13 @@ void MainWindow::buildStatusBar() {
   powerDone_->setModal(false);
 }
 
+void MainWindow::setTitleSuffix(const QString& suffix) {
+  titleSuffix_ = suffix;
+  setWindowTitle(qs(session_.caption()) + titleSuffix_);
+}
+
 void MainWindow::retranslate() {
-  setWindowTitle(qs(session_.caption()));
+  setWindowTitle(qs(session_.caption()) + titleSuffix_);
   auto text = [this](const char* name, const QString& t) {
     if (auto* a = findChild<QAction*>(name)) a->setText(t);
   };

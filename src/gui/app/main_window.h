@@ -52,6 +52,8 @@ class MainWindow : public QMainWindow {
   void setLanguage(int language);
   // Applies a SetBoard view to this window and the dialogs.
   void applyBoard(const BoardView& view);
+  // Text after the caption in the title (demo mode says so there).
+  void setTitleSuffix(const QString& suffix);
 
   Session& session() { return session_; }
   PortBank& ports() { return *ports_; }
@@ -102,6 +104,7 @@ class MainWindow : public QMainWindow {
 
   Session& session_;
   QString program_;
+  QString titleSuffix_;
   std::unique_ptr<PortBank> ports_;
   std::unique_ptr<ScriptRunner> runner_;
   std::unique_ptr<SystemSettingsModel> systemModel_;
