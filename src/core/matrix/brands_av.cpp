@@ -6,7 +6,7 @@
 #include "core/matrix/format_families.h"
 #include "core/matrix/formats_av.h"
 #include "core/matrix/mainvan_formats.h"
-#include "core/matrix/special_formats.h"
+#include "core/matrix/own_formats.h"
 
 namespace wall {
 

@@ -4,7 +4,7 @@
 
 #include "core/matrix/brand_tables.h"
 #include "core/matrix/format_families.h"
-#include "core/matrix/special_formats.h"
+#include "core/matrix/own_formats.h"
 
 namespace wall {
 

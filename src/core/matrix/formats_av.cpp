@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/matrix/format_families.h"
-#include "core/matrix/special_formats.h"
+#include "core/matrix/own_formats.h"
 
 namespace wall {
 

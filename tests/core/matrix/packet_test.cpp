@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/matrix/format_families.h"
-#include "core/matrix/special_formats.h"
+#include "core/matrix/own_formats.h"
 #include "core/matrix/switch_emitter.h"
 #include "matrix_test_support.h"
 

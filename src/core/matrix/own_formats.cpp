@@ -1,4 +1,4 @@
-#include "core/matrix/special_formats.h"
+#include "core/matrix/own_formats.h"
 
 #include <algorithm>
 #include <array>
