@@ -2,6 +2,7 @@
 
 #include "cli/arg_parse.h"
 #include "cli/usage_error.h"
+#include "core/settings/startup_settings.h"
 
 namespace wall::cli {
 
@@ -27,10 +28,9 @@ Selection CliContext::selection() {
 
 int CliContext::cmdForm() {
   if (cmdFormOption) return *cmdFormOption;
-  // CmdForm's default follows the product type: 8-byte frames on the
-  // product types 12 and 13.
+  // CmdForm's default follows the product type, read first.
   const int board = settings().readInt("System", "BoardSel", 6);
-  return settings().readInt("SETTING", "CmdForm", board == 12 || board == 13 ? 1 : 0);
+  return settings().readInt("SETTING", "CmdForm", defaultCmdForm(board));
 }
 
 }  // namespace wall::cli

@@ -5,6 +5,7 @@
 
 #include "core/matrix/brand_tables.h"
 #include "core/matrix/format_families.h"
+#include "core/matrix/formats_av.h"
 #include "core/matrix/own_formats.h"
 
 namespace wall {
@@ -227,16 +228,7 @@ const BrandRow kRows[] = {
     {92, "YUJIN",
      own([](Packet& p, const SwitchCall& c, int out) { p.x(0xFD).x(c.sw(0x01, 0x05, 0x06)).b(out).b(c.in).x(0x55); })},
     {93, "Mixed", swchText()},
-    {94, "SITO",
-     own([](Packet& p, const SwitchCall& c, int out) {
-       // The range byte names inputs up to 768; above that it has no value.
-       if (c.in > 768) {
-         p.refuse("SITO's range byte carries inputs up to 768 only");
-         return;
-       }
-       const int g = c.in < 256 ? 0 : c.in <= 512 ? 1 : 2;
-       p.x(0xFF).b(c.in).b(g).x(0x81).b(out).x({0x00, 0x00}).b((c.in & 0xFF) + g - 127 + out);
-     })},
+    {94, "SITO", sitoFrame()},
     {95, "P-VGA", pairList(sw(0xA3, 0xA0, 0xA2), PairCheck::Sum)},
     {96, "P-RGB", pairList(sw(0xA3, 0xA0, 0xA2), PairCheck::Sum)},
     {97, "JKJS",
