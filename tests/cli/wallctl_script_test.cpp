@@ -38,6 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ScriptCase{Args{"script", "write", "0x41", "50"}, "send 1 FB B1 11 11 41 32 AE\n"},
         ScriptCase{Args{"--cmd-form", "1", "script", "write", "0x41", "300"}, "send 1 FB B1 11 11 41 2C 01 AE\n"},
+        ScriptCase{Args{"--cmd-form", "1", "script", "write", "0x41", "65279"}, "send 1 FB B1 11 11 41 FF FF AE\n"},
         ScriptCase{Args{"--cmd-form", "2", "--select", "2,1,2,1", "script", "write", "65", "50"},
                    "send 1 FB B1 03 02 03 02 41 32 AE\n"},
         ScriptCase{Args{"--select", "0,0,1,2", "script", "incdec", "0xDA", "1"}, "send 1 FB B0 11 23 DA 01 AE\n"},
@@ -90,6 +91,10 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{Args{"script"}, "missing operation"},
                       BadCase{Args{"script", "write", "256", "1"}, "out of range"},
                       BadCase{Args{"script", "write", "1", "4294967296"}, "out of range"},
+                      // One value byte in the 7- and 9-byte layouts, value / 255 beside it in the 8-byte one.
+                      BadCase{Args{"script", "write", "0x41", "256"}, "out of range"},
+                      BadCase{Args{"--cmd-form", "2", "script", "write", "0x41", "300"}, "out of range"},
+                      BadCase{Args{"--cmd-form", "1", "script", "write", "0x41", "65280"}, "out of range"},
                       BadCase{Args{"script", "write", "1", "-1"}, "out of range"},
                       BadCase{Args{"script", "incdec", "1", "256"}, "out of range"},
                       BadCase{Args{"script", "write", "0x", "1"}, "not a number"},

@@ -73,6 +73,59 @@ TEST_F(WallctlAgainstSim, AMatrixSwitchThroughTheWallPort) {
   for (const std::string& line : sim->output()) EXPECT_EQ(line.find("unknown"), std::string::npos) << line;
 }
 
+// A value written to part of the wall is read back from every command
+// format's reply layout; a unit never written answers the unit default.
+struct ReadBackCase {
+  const char* cmdForm;
+  const char* value;
+};
+
+class WallctlReadAgainstSim : public WallctlAgainstSim, public ::testing::WithParamInterface<ReadBackCase> {};
+
+TEST_P(WallctlReadAgainstSim, AValueWrittenIsReadBackAndTheSourcesOfASelection) {
+  const ReadBackCase& c = GetParam();
+  start(c.cmdForm);
+  dir.write("Setting.ini", "[YbCommDevice1 Com Set]\nDevice=" + link + "\n[SETTING]\nRow=2\nCol=2\nCmdForm=" +
+                               c.cmdForm + "\n");
+  RunResult r = send({"--select", "0,1,1,1", "send", "write", "0x41", c.value});
+  ASSERT_EQ(r.status, 0) << r.err;
+  r = send({"--select", "1,1,1,1", "read", "0x41"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, std::string(c.value) + "\n");
+  // Unit 1:1 was outside the selection written.
+  r = send({"--select", "0,0,0,0", "read", "0x41"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out, std::string(c.value) + "\n");
+
+  // The top row switched to wall input 0x0C (VGA); the bottom row has none.
+  r = send({"--select", "0,0,0,1", "send", "incdec", "0x30", "0x0C"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  r = send({"--select", "0,0,1,1", "read-sources"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "1 1 VGA\n1 2 VGA\n2 1 -\n2 2 -\n");
+  // Stored as the desktop program stores its source reads.
+  const std::string ini = dir.read("Setting.ini");
+  EXPECT_NE(ini.find("Source0=0"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("Source1=0"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("Source3=12"), std::string::npos) << ini;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCommandFormat, WallctlReadAgainstSim,
+                         ::testing::Values(ReadBackCase{"0", "77"}, ReadBackCase{"1", "300"}, ReadBackCase{"2", "200"},
+                                           ReadBackCase{"3", "5"}),
+                         [](const auto& param) { return std::string("CmdForm") + param.param.cmdForm; });
+
+TEST_F(WallctlAgainstSim, AReadTheWallDoesNotAnswerFailsWithStatusOne) {
+  // The simulated wall is 8 × 8 by default: unit 9:9 does not exist, so no
+  // reply comes.
+  start("0");
+  dir.write("Setting.ini", "[YbCommDevice1 Com Set]\nDevice=" + link + "\n[SETTING]\nRow=9\nCol=9\n");
+  const RunResult r = send({"--select", "8,8,8,8", "read", "0x41", "--polls", "5"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("no reply to the read of code 65 within 5 polls"), std::string::npos) << r.err;
+}
+
 TEST_F(WallctlAgainstSim, RecallNoticeOnDemandAndALinkRemovedAtTheEnd) {
   start("2");
   sim->writeInput("recall 3\n");
