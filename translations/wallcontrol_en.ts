@@ -497,6 +497,79 @@
     </message>
 </context>
 <context>
+    <name>wall::DemoMode</name>
+    <message>
+        <source> — 演示模式（模拟显示墙）</source>
+        <translation> — Demo (simulated wall)</translation>
+    </message>
+    <message>
+        <source>演示模式：没有串口，命令发往模拟显示墙</source>
+        <translation>Demo mode: no serial port, commands go to the simulated wall</translation>
+    </message>
+</context>
+<context>
+    <name>wall::InputControlDialog</name>
+    <message>
+        <source>输入控制</source>
+        <translation>Input Control</translation>
+    </message>
+    <message>
+        <source>信号源</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>矩阵输入</source>
+        <translation>MatrixIn</translation>
+    </message>
+    <message>
+        <source>使用矩阵</source>
+        <translation>UseMatrix</translation>
+    </message>
+    <message>
+        <source>单屏模式</source>
+        <translation>Single Screen</translation>
+    </message>
+    <message>
+        <source>矩阵切换类型</source>
+        <translation>Switch Type</translation>
+    </message>
+    <message>
+        <source>视频+音频</source>
+        <translation>Video+Audio</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>确 定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取 消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>wall::InputNameDialog</name>
+    <message>
+        <source>设置矩阵输入名</source>
+        <translation>Matrix Input Names</translation>
+    </message>
+    <message>
+        <source>确  认</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>关  闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>wall::MainWindow</name>
     <message>
         <source>信息提示框</source>
@@ -816,6 +889,114 @@
     </message>
 </context>
 <context>
+    <name>wall::MatrixDialogs</name>
+    <message>
+        <source>输入控制</source>
+        <translation>Input Control</translation>
+    </message>
+</context>
+<context>
+    <name>wall::MatrixSettingsDialog</name>
+    <message>
+        <source>矩阵设置</source>
+        <translation>Matrix</translation>
+    </message>
+    <message>
+        <source>矩阵品牌</source>
+        <translation>Brand</translation>
+    </message>
+    <message>
+        <source>矩阵型号</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>矩阵地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>输入数量</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>延时</source>
+        <translation>Delay</translation>
+    </message>
+    <message>
+        <source>设置矩阵输入名</source>
+        <translation>Input Names</translation>
+    </message>
+    <message>
+        <source>拼接盒输入通道</source>
+        <translation>Unit input channel</translation>
+    </message>
+    <message>
+        <source>一对一接法</source>
+        <translation>One to One</translation>
+    </message>
+    <message>
+        <source>取消所有连接</source>
+        <translation>Clear All</translation>
+    </message>
+    <message>
+        <source>确  认</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>关  闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>信息提示框</source>
+        <translation>Tips</translation>
+    </message>
+</context>
+<context>
+    <name>wall::OutputSelectorDialog</name>
+    <message>
+        <source>矩阵输出选择</source>
+        <translation>Matrix Output</translation>
+    </message>
+    <message>
+        <source>矩阵输出对应设置</source>
+        <translation>Matrix outputs of this unit</translation>
+    </message>
+    <message>
+        <source>选择此屏对应的矩阵输出</source>
+        <translation>Matrix output of this unit</translation>
+    </message>
+    <message>
+        <source>不接矩阵</source>
+        <translation>Not connected</translation>
+    </message>
+    <message>
+        <source>矩阵输出%1</source>
+        <translation>MatrixOutput%1</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>确  定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取  消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>wall::PipMatrixPanel</name>
+    <message>
+        <source>使用矩阵</source>
+        <translation>UseMatrix</translation>
+    </message>
+</context>
+<context>
     <name>wall::PortDialog</name>
     <message>
         <source>串口设置</source>
@@ -934,6 +1115,57 @@
     <message>
         <source>取  消</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>wall::RollDialog</name>
+    <message>
+        <source>矩阵轮询设置</source>
+        <translation>Matrix Roll Polling</translation>
+    </message>
+    <message>
+        <source>轮询总组数</source>
+        <translation>Groups</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>组间间隔(秒)</source>
+        <translation>Interval (s)</translation>
+    </message>
+    <message>
+        <source>自定义设置</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>矩阵品牌</source>
+        <translation>Brand</translation>
+    </message>
+    <message>
+        <source>切换类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>矩阵地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>勾选            启用轮询</source>
+        <translation>Start roll polling</translation>
+    </message>
+    <message>
+        <source>信息提示框</source>
+        <translation>Tips</translation>
     </message>
 </context>
 <context>
@@ -1063,224 +1295,62 @@
     </message>
 </context>
 <context>
-    <name>wall::InputControlDialog</name>
+    <name>wall::VirtualWallWindow</name>
     <message>
-        <source>输入控制</source>
-        <translation>Input Control</translation>
+        <source>虚拟显示墙 (演示模式)</source>
+        <translation>Virtual wall (demo)</translation>
     </message>
     <message>
-        <source>信号源</source>
-        <translation>Source</translation>
+        <source>方案调用通知:</source>
+        <translation>Plan-recall notice:</translation>
     </message>
     <message>
-        <source>矩阵输入</source>
-        <translation>MatrixIn</translation>
+        <source>发送</source>
+        <translation>Send</translation>
     </message>
     <message>
-        <source>使用矩阵</source>
-        <translation>UseMatrix</translation>
+        <source>像显示墙处理器一样发出方案调用通知 (FA F5 Recall)</source>
+        <translation>Send the plan-recall notice as the wall processor does (FA F5 Recall)</translation>
     </message>
     <message>
-        <source>单屏模式</source>
-        <translation>Single Screen</translation>
+        <source>虚拟显示墙</source>
+        <translation>Virtual wall</translation>
     </message>
     <message>
-        <source>矩阵切换类型</source>
-        <translation>Switch Type</translation>
+        <source>%1 × %2 单元 · %3 开机 · %4 个子窗口</source>
+        <translation>%1 × %2 units · %3 on · %4 PIP windows</translation>
     </message>
     <message>
-        <source>视频+音频</source>
-        <translation>Video+Audio</translation>
+        <source>● 开</source>
+        <translation>● ON</translation>
     </message>
     <message>
-        <source>视频</source>
-        <translation>Video</translation>
+        <source>○ 关</source>
+        <translation>○ OFF</translation>
     </message>
     <message>
-        <source>音频</source>
-        <translation>Audio</translation>
+        <source>无信号</source>
+        <translation>No signal</translation>
     </message>
     <message>
-        <source>确 定</source>
-        <translation>OK</translation>
+        <source>测试画面 %1</source>
+        <translation>Test pattern %1</translation>
     </message>
     <message>
-        <source>取 消</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>wall::PipMatrixPanel</name>
-    <message>
-        <source>使用矩阵</source>
-        <translation>UseMatrix</translation>
-    </message>
-</context>
-<context>
-    <name>wall::OutputSelectorDialog</name>
-    <message>
-        <source>矩阵输出选择</source>
-        <translation>Matrix Output</translation>
+        <source>%1 矩阵 输入 %2 → 输出 %3</source>
+        <translation>%1 matrix in %2 → out %3</translation>
     </message>
     <message>
-        <source>矩阵输出对应设置</source>
-        <translation>Matrix outputs of this unit</translation>
+        <source>%1 矩阵 输出 %2</source>
+        <translation>%1 matrix out %2</translation>
     </message>
     <message>
-        <source>选择此屏对应的矩阵输出</source>
-        <translation>Matrix output of this unit</translation>
+        <source>子窗口 %1</source>
+        <translation>PIP %1</translation>
     </message>
     <message>
-        <source>不接矩阵</source>
-        <translation>Not connected</translation>
-    </message>
-    <message>
-        <source>矩阵输出%1</source>
-        <translation>MatrixOutput%1</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>确  定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取  消</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>wall::InputNameDialog</name>
-    <message>
-        <source>设置矩阵输入名</source>
-        <translation>Matrix Input Names</translation>
-    </message>
-    <message>
-        <source>确  认</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>关  闭</source>
-        <translation>Close</translation>
-    </message>
-</context>
-<context>
-    <name>wall::MatrixSettingsDialog</name>
-    <message>
-        <source>矩阵设置</source>
-        <translation>Matrix</translation>
-    </message>
-    <message>
-        <source>矩阵品牌</source>
-        <translation>Brand</translation>
-    </message>
-    <message>
-        <source>矩阵型号</source>
-        <translation>Model</translation>
-    </message>
-    <message>
-        <source>矩阵地址</source>
-        <translation>Address</translation>
-    </message>
-    <message>
-        <source>输入数量</source>
-        <translation>Inputs</translation>
-    </message>
-    <message>
-        <source>延时</source>
-        <translation>Delay</translation>
-    </message>
-    <message>
-        <source>设置矩阵输入名</source>
-        <translation>Input Names</translation>
-    </message>
-    <message>
-        <source>拼接盒输入通道</source>
-        <translation>Unit input channel</translation>
-    </message>
-    <message>
-        <source>一对一接法</source>
-        <translation>One to One</translation>
-    </message>
-    <message>
-        <source>取消所有连接</source>
-        <translation>Clear All</translation>
-    </message>
-    <message>
-        <source>确  认</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>关  闭</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>信息提示框</source>
-        <translation>Tips</translation>
-    </message>
-</context>
-<context>
-    <name>wall::RollDialog</name>
-    <message>
-        <source>矩阵轮询设置</source>
-        <translation>Matrix Roll Polling</translation>
-    </message>
-    <message>
-        <source>轮询总组数</source>
-        <translation>Groups</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>组间间隔(秒)</source>
-        <translation>Interval (s)</translation>
-    </message>
-    <message>
-        <source>自定义设置</source>
-        <translation>Custom</translation>
-    </message>
-    <message>
-        <source>矩阵品牌</source>
-        <translation>Brand</translation>
-    </message>
-    <message>
-        <source>切换类型</source>
-        <translation>Type</translation>
-    </message>
-    <message>
-        <source>矩阵地址</source>
-        <translation>Address</translation>
-    </message>
-    <message>
-        <source>输入</source>
-        <translation>Input</translation>
-    </message>
-    <message>
-        <source>输出</source>
-        <translation>Output</translation>
-    </message>
-    <message>
-        <source>勾选            启用轮询</source>
-        <translation>Start roll polling</translation>
-    </message>
-    <message>
-        <source>信息提示框</source>
-        <translation>Tips</translation>
-    </message>
-</context>
-<context>
-    <name>wall::MatrixDialogs</name>
-    <message>
-        <source>输入控制</source>
-        <translation>Input Control</translation>
+        <source>等待命令……</source>
+        <translation>Waiting for commands…</translation>
     </message>
 </context>
 </TS>

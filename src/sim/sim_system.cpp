@@ -1,6 +1,19 @@
 #include "sim/sim_system.h"
 
+#include <algorithm>
+
 namespace wall::sim {
+
+std::vector<int> wiringFromMap(const MatrixTable& map, MatrixKind kind, const WallShape& wall) {
+  const int perUnit = entriesPerUnit(kind, wall.kestrel);
+  const int used = wall.usedEntries(kind);
+  std::vector<int> outputs(static_cast<std::size_t>(wall.units()), 0);
+  for (int u = 0; u < wall.units(); ++u) {
+    const int entry = u * perUnit;
+    if (entry < used) outputs[static_cast<std::size_t>(u)] = std::max(0, map[static_cast<std::size_t>(entry)]);
+  }
+  return outputs;
+}
 
 SimSystem::SimSystem(int rows, int columns, int cmdForm)
     : wall_(rows, columns, cmdForm),

@@ -15,11 +15,18 @@
 #include <vector>
 
 #include "core/link/script.h"
+#include "core/matrix/matrix_state.h"
 #include "sim/sim_line.h"
 #include "sim/sim_matrix.h"
 #include "sim/sim_wall.h"
 
 namespace wall::sim {
+
+// The cabling an output connection diagram describes: for each unit of
+// `wall`, the output wired to its first entry (channel 1 where a unit has
+// several); 0 where the diagram leaves it unconnected or the table cannot
+// hold the unit.
+std::vector<int> wiringFromMap(const MatrixTable& map, MatrixKind kind, const WallShape& wall);
 
 class SimSystem {
  public:
@@ -39,6 +46,10 @@ class SimSystem {
   // (unit 0 on output 1) until told otherwise.
   void setWiring(MatrixKind kind, std::vector<int> outputOfUnit);
   int outputFeeding(MatrixKind kind, int unitIndex) const;
+  // The cabling set for `kind`; empty when it is still one output per unit.
+  std::optional<std::vector<int>> wiring(MatrixKind kind) const {
+    return wiring_[static_cast<std::size_t>(kindIndex(kind))];
+  }
 
   // What a unit shows, as the picture of the wall needs it.
   struct UnitView {

@@ -31,7 +31,8 @@ class FamilyRoundTrip : public ::testing::TestWithParam<FamilyCase> {
     wiring = {4, 5, 5, 7, 0, 9};
     std::copy(wiring.begin(), wiring.end(), state.map(kind).begin());
     state.of(kind).inputMax = 64;
-    sim->setWiring(kind, wiring);
+    // The simulation is cabled from the program's own diagram.
+    sim->setWiring(kind, wiringFromMap(state.map(kind), kind, WallShape{2, 3, false}));
   }
 
   MatrixSwitchResult run(const Selection& selection, const PortFlags& flags = {}) {
@@ -151,6 +152,30 @@ TEST(MatrixScan, DamagedPacketsAreNotSwitches) {
       {"letter_bad", {'A', '0', '1', '>', '0', '2', '!'}},
   };
   for (const BadPacket& c : cases) EXPECT_EQ(scanMatrixPacket(c.bytes).status, ScanStatus::NoMatch) << c.name;
+}
+
+// A Kestrel wall keeps four AV entries and two DVI entries per unit: the
+// unit's cable is its first channel's output, and units past the 1000-entry
+// table have none.
+TEST(Cabling, FollowsTheFirstChannelOfEachUnitAndStopsAtTheTable) {
+  MatrixTable map{};
+  for (int e = 0; e < kMatrixEntries; ++e) map[static_cast<std::size_t>(e)] = 1000 + e;
+  map[4] = 0;   // AV: unit 1's first channel left unconnected
+  map[8] = -3;  // a hand-edited negative output is not a cable
+  const WallShape kestrel{16, 16, true};
+  const std::vector<int> av = wiringFromMap(map, MatrixKind::AV, kestrel);
+  ASSERT_EQ(av.size(), 256u);
+  EXPECT_EQ(av[0], 1000);
+  EXPECT_EQ(av[1], 0);
+  EXPECT_EQ(av[2], 0);
+  EXPECT_EQ(av[3], 1012);
+  EXPECT_EQ(av[249], 1000 + 249 * 4);
+  EXPECT_EQ(av[250], 0);  // entry 1000 is past the table
+  const std::vector<int> dvi = wiringFromMap(map, MatrixKind::DVI, kestrel);
+  EXPECT_EQ(dvi[3], 1006);
+  EXPECT_EQ(dvi[255], 1000 + 510);
+  const std::vector<int> vga = wiringFromMap(map, MatrixKind::VGA, WallShape{2, 3, false});
+  EXPECT_EQ(vga, (std::vector<int>{1000, 1001, 1002, 1003, 0, 1005}));  // one entry per unit
 }
 
 }  // namespace

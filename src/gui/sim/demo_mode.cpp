@@ -45,10 +45,8 @@ DemoMode::DemoMode(Session& session, MainWindow& window)
 }
 
 void DemoMode::retitle() {
-  const bool chinese = session_.values().language == 0;
-  window_.setTitleSuffix(chinese ? QStringLiteral(" — 演示模式（模拟显示墙）") : QStringLiteral(" — Demo (simulated wall)"));
-  status_->setText(chinese ? QStringLiteral("演示模式：没有串口，命令发往模拟显示墙")
-                           : QStringLiteral("Demo mode: no serial port, commands go to the simulated wall"));
+  window_.setTitleSuffix(tr(" — 演示模式（模拟显示墙）"));
+  status_->setText(tr("演示模式：没有串口，命令发往模拟显示墙"));
 }
 
 bool DemoMode::eventFilter(QObject* watched, QEvent* event) {

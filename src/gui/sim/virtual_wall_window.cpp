@@ -1,9 +1,13 @@
 #include "gui/sim/virtual_wall_window.h"
 
+#include <QEvent>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 
 #include "core/app/session.h"
@@ -47,10 +51,26 @@ VirtualWallWindow::VirtualWallWindow(Session& session, SimBench& bench, QWidget*
     : QWidget(parent), session_(session), bench_(bench) {
   setObjectName("virtualWall");
   setWindowFlag(Qt::Window);
-  setMinimumSize(480, 360);
+  setMinimumSize(560, 360);
   resize(780, 600);
+
+  // The wall side's plan-recall notice, for trying what the program does
+  // when someone recalls a plan at the processor.
+  recallLabel_ = new QLabel(this);
+  recallLabel_->setStyleSheet(QStringLiteral("QLabel { color: #8a93a6; }"));
+  recallPlan_ = new QSpinBox(this);
+  recallPlan_->setObjectName("recallPlan");
+  recallPlan_->setRange(1, std::max(1, session_.planCount()));
+  recallButton_ = new QPushButton(this);
+  recallButton_->setObjectName("sendRecallNotice");
+  recallLabel_->setBuddy(recallPlan_);
+  connect(recallButton_, &QPushButton::clicked, this, [this] {
+    recallPlan_->setMaximum(std::max(1, session_.planCount()));
+    bench_.sendRecallNotice(recallPlan_->value());
+  });
+  retranslate();
+
   connect(&bench_, &SimBench::changed, this, &VirtualWallWindow::framesDecoded);
-  // The wall's size and command format follow the program's settings.
   auto* follow = new QTimer(this);
   follow->setInterval(500);
   connect(follow, &QTimer::timeout, this, &VirtualWallWindow::followSettings);
@@ -58,22 +78,58 @@ VirtualWallWindow::VirtualWallWindow(Session& session, SimBench& bench, QWidget*
   followSettings();
 }
 
-QString VirtualWallWindow::pick(const char* chinese, const char* english) const {
-  return session_.values().language == 0 ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
+void VirtualWallWindow::retranslate() {
+  setWindowTitle(tr("虚拟显示墙 (演示模式)"));
+  recallLabel_->setText(tr("方案调用通知:"));
+  recallButton_->setText(tr("发送"));
+  recallButton_->setToolTip(tr("像显示墙处理器一样发出方案调用通知 (FA F5 Recall)"));
+  placeControls();
+  update();
+}
+
+void VirtualWallWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QWidget::changeEvent(event);
+}
+
+void VirtualWallWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  placeControls();
+}
+
+void VirtualWallWindow::placeControls() {
+  // Right-aligned in the header, beside the wall's summary.
+  const int h = 26;
+  const int y = (kHeader - h) / 2;
+  int x = width() - kMargin;
+  for (QWidget* w : {static_cast<QWidget*>(recallButton_), static_cast<QWidget*>(recallPlan_),
+                     static_cast<QWidget*>(recallLabel_)}) {
+    const int wWidth = std::max(w->sizeHint().width(), w == recallPlan_ ? 56 : 0);
+    x -= wWidth;
+    w->setGeometry(x, y, wWidth, h);
+    x -= 6;
+  }
+  controlsLeft_ = x;
 }
 
 void VirtualWallWindow::followSettings() {
-  setWindowTitle(pick("虚拟显示墙 (演示模式)", "Virtual wall (demo)"));
   const int rows = session_.values().rows;
   const int columns = session_.values().columns;
   const int cmdForm = session_.values().cmdForm;
-  const bool same = bench_.inspect([&](const sim::SimSystem& s) {
+  const WallShape shape = session_.wallShape();
+  std::array<std::vector<int>, 4> cabling;
+  for (MatrixKind kind : kMatrixKinds) {
+    cabling[static_cast<std::size_t>(kindIndex(kind))] = sim::wiringFromMap(session_.matrices().map(kind), kind, shape);
+  }
+  const bool same = cabling == cabling_ && bench_.inspect([&](const sim::SimSystem& s) {
     return s.wall().rows() == rows && s.wall().columns() == columns && s.wall().cmdForm() == cmdForm;
   });
   if (!same) {
+    cabling_ = cabling;
     bench_.configure([&](sim::SimSystem& s) {
       s.wall().resize(rows, columns);
       s.wall().setCmdForm(cmdForm);
+      for (MatrixKind kind : kMatrixKinds) s.setWiring(kind, cabling[static_cast<std::size_t>(kindIndex(kind))]);
     });
   }
 }
@@ -108,17 +164,21 @@ void VirtualWallWindow::paintEvent(QPaintEvent*) {
   title.setBold(true);
   p.setFont(title);
   p.setPen(kText);
-  p.drawText(QRect(kMargin, 0, width() - 2 * kMargin, kHeader), Qt::AlignVCenter | Qt::AlignLeft,
-             pick("虚拟显示墙", "Virtual wall"));
+  const QString heading = tr("虚拟显示墙");
+  p.drawText(QRect(kMargin, 0, width() - 2 * kMargin, kHeader), Qt::AlignVCenter | Qt::AlignLeft, heading);
   QFont small = font();
   small.setPointSizeF(small.pointSizeF() * 0.9);
+  // The summary between the heading and the recall controls.
+  const int summaryLeft = kMargin + p.fontMetrics().horizontalAdvance(heading) + 14;
   p.setFont(small);
   p.setPen(kMuted);
   int on = 0;
   for (const Unit& u : units) on += u.view.power ? 1 : 0;
-  p.drawText(QRect(kMargin, 0, width() - 2 * kMargin, kHeader), Qt::AlignVCenter | Qt::AlignRight,
-             pick("%1 × %2 单元 · %3 开机 · %4 个子窗口", "%1 × %2 units · %3 on · %4 PIP windows")
-                 .arg(rows).arg(columns).arg(on).arg(windows.size()));
+  const QString summary =
+      tr("%1 × %2 单元 · %3 开机 · %4 个子窗口").arg(rows).arg(columns).arg(on).arg(windows.size());
+  const int summaryWidth = std::max(0, controlsLeft_ - 8 - summaryLeft);
+  p.drawText(QRect(summaryLeft, 0, summaryWidth, kHeader), Qt::AlignVCenter | Qt::AlignLeft,
+             p.fontMetrics().elidedText(summary, Qt::ElideRight, summaryWidth));
 
   // The wall.
   const int logHeight = kRecentLines * kLogLineHeight + 16;
@@ -154,11 +214,11 @@ void VirtualWallWindow::paintEvent(QPaintEvent*) {
       p.setPen(u.view.power ? QColor(255, 255, 255, 190) : kMuted);
       p.drawText(inner, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("%1:%2").arg(r + 1).arg(c + 1));
       p.drawText(inner, Qt::AlignRight | Qt::AlignTop,
-                 u.view.power ? pick("● 开", "● ON") : pick("○ 关", "○ OFF"));
+                 u.view.power ? tr("● 开") : tr("○ 关"));
       if (!u.view.power) continue;
       std::string name = sourceName(productType, u.view.sourceCode);
-      QString shown = name.empty() ? pick("无信号", "No signal") : QString::fromStdString(name);
-      if (u.testPattern >= 0) shown = pick("测试画面 %1", "Test pattern %1").arg(u.testPattern);
+      QString shown = name.empty() ? tr("无信号") : QString::fromStdString(name);
+      if (u.testPattern >= 0) shown = tr("测试画面 %1").arg(u.testPattern);
       p.setFont(big);
       p.setPen(kText);
       p.drawText(inner, Qt::AlignCenter, shown);
@@ -167,9 +227,9 @@ void VirtualWallWindow::paintEvent(QPaintEvent*) {
         p.setPen(QColor(255, 255, 255, 200));
         const QString kind = QString::fromUtf8(kindLabel(*u.view.kind).data());
         const QString route = u.view.matrixInput
-                                  ? pick("%1 矩阵 输入 %2 → 输出 %3", "%1 matrix in %2 → out %3")
+                                  ? tr("%1 矩阵 输入 %2 → 输出 %3")
                                         .arg(kind).arg(*u.view.matrixInput).arg(u.view.matrixOutput)
-                                  : pick("%1 矩阵 输出 %2", "%1 matrix out %2").arg(kind).arg(u.view.matrixOutput);
+                                  : tr("%1 矩阵 输出 %2").arg(kind).arg(u.view.matrixOutput);
         p.drawText(inner, Qt::AlignHCenter | Qt::AlignBottom, route);
       }
     }
@@ -192,7 +252,7 @@ void VirtualWallWindow::paintEvent(QPaintEvent*) {
     p.setFont(small);
     p.setPen(kPip);
     p.drawText(win.adjusted(6, 4, -6, -4), Qt::AlignCenter | Qt::TextWordWrap,
-               pick("子窗口 %1", "PIP %1").arg(name.empty() ? QStringLiteral("—") : QString::fromStdString(name)));
+               tr("子窗口 %1").arg(name.empty() ? QStringLiteral("—") : QString::fromStdString(name)));
   }
 
   // The last frames decoded.
@@ -207,7 +267,7 @@ void VirtualWallWindow::paintEvent(QPaintEvent*) {
   if (recent_.isEmpty()) {
     p.setPen(kMuted);
     p.drawText(QRect(log.left() + 10, y, log.width() - 20, kLogLineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-               pick("等待命令……", "Waiting for commands…"));
+               tr("等待命令……"));
   }
   for (const QString& line : recent_) {
     p.setPen(line.contains(QStringLiteral("unknown")) ? QColor(0xe0, 0x6c, 0x75) : QColor(0xa3, 0xbe, 0x8c));

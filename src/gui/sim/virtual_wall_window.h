@@ -2,10 +2,19 @@
 // The "virtual wall": the wall as the simulation sees it. Each unit with its
 // source name, its power state and the matrix input routed to it; the open
 // picture-in-picture windows over their blocks; the last frames decoded.
-// Redraws as commands arrive.
+// Redraws as commands arrive. The simulated wall follows the program's
+// settings: its size, its command format and its cabling (the output
+// connection diagrams). The processor's plan-recall notice can be sent from
+// here, as the wall side sends it.
 
 #include <QStringList>
 #include <QWidget>
+#include <array>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QSpinBox;
 
 namespace wall {
 
@@ -18,18 +27,28 @@ class VirtualWallWindow : public QWidget {
   VirtualWallWindow(Session& session, SimBench& bench, QWidget* parent = nullptr);
 
   const QStringList& recentFrames() const { return recent_; }
+  // Takes the program's settings over now (the window also does so twice a
+  // second).
+  void followSettings();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void framesDecoded(const QStringList& lines);
-  void followSettings();
-  QString pick(const char* chinese, const char* english) const;
+  void retranslate();
+  void placeControls();
 
   Session& session_;
   SimBench& bench_;
   QStringList recent_;
+  QLabel* recallLabel_;
+  QSpinBox* recallPlan_;
+  QPushButton* recallButton_;
+  std::array<std::vector<int>, 4> cabling_;
+  int controlsLeft_ = 0;  // where the header's controls begin
 };
 
 }  // namespace wall

@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -102,11 +104,54 @@ TEST_F(DemoWall, ReadRepliesComeBackOnTheWallPort) {
   EXPECT_EQ(*reply, (Bytes{0x12, 0x41, 50, 0xAE}));  // a fresh unit's brightness
 }
 
-TEST_F(DemoWall, ARecallNoticeArrivesOnTheWallPort) {
-  demo->bench().sendRecallNotice(4);
+TEST_F(DemoWall, TheRecallButtonSendsTheNoticeOnTheWallPort) {
+  auto* plan = demo->wallWindow()->findChild<QSpinBox*>("recallPlan");
+  auto* send = demo->wallWindow()->findChild<QPushButton*>("sendRecallNotice");
+  ASSERT_NE(plan, nullptr);
+  ASSERT_NE(send, nullptr);
+  EXPECT_EQ(plan->maximum(), session->planCount());
+  plan->setValue(4);
+  QTest::mouseClick(send, Qt::LeftButton);
   const auto notice = window->ports().port(kWallDevice).waitForPackage(std::chrono::seconds(2));
   ASSERT_TRUE(notice);
   EXPECT_EQ(*notice, sim::recallNotice(3));
+  EXPECT_TRUE(demo->wallWindow()->recentFrames().last().contains(QStringLiteral("recall notice for plan 4")));
+}
+
+// The simulated cables run as the output connection diagram says: a unit
+// shows the input routed to the output its diagram entry names.
+TEST_F(DemoWall, TheCablingFollowsTheOutputConnectionDiagram) {
+  session->matrices().map(MatrixKind::VGA)[1] = 7;  // unit 1:2 on VGA output 7
+  demo->wallWindow()->followSettings();
+  SerialPort& port = window->ports().port(kWallDevice);
+  const Bytes toVga = WallFrames(0, Selection::unit(0, 1)).buttonIncDec(0x30, 0x0C);
+  const Bytes in3ToOut7{0xFF, 0x01, 0x03, 0x03, 0x07, 0xAA};
+  const Bytes in5ToOut2{0xFF, 0x01, 0x03, 0x05, 0x02, 0xAA};
+  for (const Bytes& b : {toVga, in3ToOut7, in5ToOut2}) {
+    ASSERT_EQ(port.writePackage(b), b.size());
+    QTest::qWait(80);  // one package each, as the operator's commands go
+  }
+  const auto view = [&] { return demo->bench().inspect([](const sim::SimSystem& s) { return s.view(0, 1); }); };
+  ASSERT_TRUE(QTest::qWaitFor([&] { return view().matrixInput.has_value(); }, 5000));
+  EXPECT_EQ(view().matrixOutput, 7);
+  EXPECT_EQ(view().matrixInput, 3);
+
+  // The diagram changed again: unit 1:2 now hangs on output 2.
+  session->matrices().map(MatrixKind::VGA)[1] = 2;
+  demo->wallWindow()->followSettings();
+  EXPECT_EQ(view().matrixOutput, 2);
+  EXPECT_EQ(view().matrixInput, 5);
+}
+
+TEST_F(DemoWall, InEnglishTheDemoSaysSoInEnglish) {
+  window->setLanguage(1);
+  EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("Demo (simulated wall)")))
+      << window->windowTitle().toStdString();
+  EXPECT_EQ(demo->wallWindow()->windowTitle(), QStringLiteral("Virtual wall (demo)"));
+  EXPECT_EQ(demo->wallWindow()->findChild<QPushButton*>("sendRecallNotice")->text(), QStringLiteral("Send"));
+  window->setLanguage(0);
+  EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("演示模式"))) << window->windowTitle().toStdString();
+  EXPECT_EQ(demo->wallWindow()->windowTitle(), QStringLiteral("虚拟显示墙 (演示模式)"));
 }
 
 }  // namespace
