@@ -62,6 +62,7 @@ class MatrixDialogsTest : public QObject {
   void inputControlWithoutMatrixAndMirroredBox();
   void matrixSettingsPagesDiagramAndConfirm();
   void rollPollingRunsFromStartAndStops();
+  void pipListsLeaveThePageControlsFree();
 };
 
 }  // namespace wall::test

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/app/product_types.h"
 #include "core/settings/settings_file.h"
 #include "gui/matrix/input_control_dialog.h"
 #include "gui/matrix/matrix_dialogs.h"
@@ -206,6 +207,31 @@ void MatrixDialogsTest::rollPollingRunsFromStartAndStops() {
   p.window->close();
   SettingsFile closed(dir.file("Setting.ini").toStdString());
   QCOMPARE(closed.readBool("MatrixRoll", "OnOff", true), false);
+}
+
+// The pop-window lists share the picture-in-picture page with the page's
+// own controls: on every board, with a matrix in use, nothing may lie under
+// them.
+void MatrixDialogsTest::pipListsLeaveThePageControlsFree() {
+  for (const ProductMenuEntry& product : kProductMenu) {
+    TempDir dir;
+    writeFile(dir.file("Setting.ini"), QStringLiteral("[System]\nBoardSel=%1\n[Matrix]\nVGA_Company=3\n"
+                                                      "[Unit1]\nsuiCheckBox1=1\nsuiComboBox1=0\n")
+                                           .arg(product.productType));
+    Program p(dir.file("Setting.ini"), false);
+    QWidget* lists = p.window->matrixDialogs()->pipPanel();
+    QWidget* page = lists->parentWidget();
+    QCOMPARE(page->objectName(), QStringLiteral("Panel52"));
+    const QRect taken = lists->geometry();
+    for (QWidget* other : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+      if (other == lists || other->isHidden()) continue;
+      QVERIFY2(!other->geometry().intersects(taken),
+               qPrintable(QStringLiteral("%1 under the pop-window lists on %2")
+                              .arg(other->objectName(), QString::fromUtf8(product.caption.data(), product.caption.size()))));
+    }
+    // And the page is wide enough to scroll to them.
+    QVERIFY(page->minimumWidth() > taken.right());
+  }
 }
 
 }  // namespace wall::test

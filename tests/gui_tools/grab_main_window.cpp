@@ -1,11 +1,13 @@
 // Grabs the main window, offscreen, to PNG files in both languages, so that
 // its looks can be checked without a display:
 //   wallcontrol_grab OUTPUT_DIR [SETTINGS_FILE]
-// Writes main-zh.png and main-en.png (and the dialogs beside them).
+// Writes main-zh.png and main-en.png, one picture per control-panel page
+// (page1-zh.png ...) and the dialogs beside them.
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include "core/app/session.h"
@@ -45,6 +47,16 @@ int main(int argc, char* argv[]) {
     const QString suffix = language == 0 ? "zh" : "en";
     QApplication::processEvents();
     window.grab().save(out + "/main-" + suffix + ".png");
+    // Every control-panel page, as the operator flips through them.
+    if (auto* pages = window.findChild<QTabWidget*>()) {
+      const int shown = pages->currentIndex();
+      for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        QApplication::processEvents();
+        window.grab().save(out + QStringLiteral("/page%1-").arg(i + 1) + suffix + ".png");
+      }
+      pages->setCurrentIndex(shown);
+    }
     window.openSystemSettings();
     grab(window.systemSettingsDialog(), out + "/options-" + suffix + ".png");
     window.systemSettingsDialog()->hide();

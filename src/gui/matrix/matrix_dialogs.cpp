@@ -51,6 +51,12 @@ MatrixDialogs::MatrixDialogs(MainWindow& window) : QObject(&window), window_(win
   QWidget* pipPage = window_.findChild<QWidget*>("Panel52");
   pip_ = new PipMatrixPanel(*pipModel_, pipPage ? pipPage : window_.centralWidget());
   pip_->setGeometry(680, 8, 160, 150);
+  // Beside the page's own controls: the page grows so that its scroll area
+  // reaches the lists too.
+  if (pipPage) {
+    pipPage->setMinimumSize(pipPage->minimumSize().expandedTo(
+        QSize(pip_->geometry().right() + 1 + 8, pip_->geometry().bottom() + 1 + 8)));
+  }
   pip_->setPipMatrixInput(session.values().boardSel, session.matrices(), session.language());
   connect(form14_, &InputControlDialog::matrixUseChanged, pip_, &PipMatrixPanel::mirrorUseMatrix);
 
