@@ -506,6 +506,10 @@
         <source>演示模式：没有串口，命令发往模拟显示墙</source>
         <translation>Demo mode: no serial port, commands go to the simulated wall</translation>
     </message>
+    <message>
+        <source>演示模式：模拟显示墙</source>
+        <translation>Demo mode: simulated wall</translation>
+    </message>
 </context>
 <context>
     <name>wall::InputControlDialog</name>
@@ -1351,6 +1355,18 @@
     <message>
         <source>等待命令……</source>
         <translation>Waiting for commands…</translation>
+    </message>
+    <message>
+        <source>%1 矩阵 未接</source>
+        <translation>%1 matrix: not wired</translation>
+    </message>
+    <message>
+        <source>未接</source>
+        <translation>not wired</translation>
+    </message>
+    <message>
+        <source>输出 %1</source>
+        <translation>out %1</translation>
     </message>
 </context>
 </TS>

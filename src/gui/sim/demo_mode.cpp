@@ -46,7 +46,9 @@ DemoMode::DemoMode(Session& session, MainWindow& window)
 
 void DemoMode::retitle() {
   window_.setTitleSuffix(tr(" — 演示模式（模拟显示墙）"));
-  status_->setText(tr("演示模式：没有串口，命令发往模拟显示墙"));
+  // Short: the status bar's own panels keep their room.
+  status_->setText(tr("演示模式：模拟显示墙"));
+  status_->setToolTip(tr("演示模式：没有串口，命令发往模拟显示墙"));
 }
 
 bool DemoMode::eventFilter(QObject* watched, QEvent* event) {

@@ -226,10 +226,26 @@ void VirtualWallWindow::paintEvent(QPaintEvent*) {
         p.setFont(small);
         p.setPen(QColor(255, 255, 255, 200));
         const QString kind = QString::fromUtf8(kindLabel(*u.view.kind).data());
-        const QString route = u.view.matrixInput
-                                  ? tr("%1 矩阵 输入 %2 → 输出 %3")
-                                        .arg(kind).arg(*u.view.matrixInput).arg(u.view.matrixOutput)
-                                  : tr("%1 矩阵 输出 %2").arg(kind).arg(u.view.matrixOutput);
+        // The long form where it fits; on a big wall's small cells the
+        // numbers alone (the colour already says the kind).
+        QStringList forms;
+        if (u.view.matrixOutput == 0) {
+          forms << tr("%1 矩阵 未接").arg(kind) << tr("未接");
+        } else if (u.view.matrixInput) {
+          forms << tr("%1 矩阵 输入 %2 → 输出 %3").arg(kind).arg(*u.view.matrixInput).arg(u.view.matrixOutput)
+                << QStringLiteral("%1 → %2").arg(*u.view.matrixInput).arg(u.view.matrixOutput);
+        } else {
+          forms << tr("%1 矩阵 输出 %2").arg(kind).arg(u.view.matrixOutput)
+                << tr("输出 %1").arg(u.view.matrixOutput);
+        }
+        QString route = forms.last();
+        for (const QString& form : forms) {
+          if (p.fontMetrics().horizontalAdvance(form) <= inner.width()) {
+            route = form;
+            break;
+          }
+        }
+        route = p.fontMetrics().elidedText(route, Qt::ElideRight, static_cast<int>(inner.width()));
         p.drawText(inner, Qt::AlignHCenter | Qt::AlignBottom, route);
       }
     }
