@@ -141,6 +141,11 @@ TEST_F(DemoWall, TheCablingFollowsTheOutputConnectionDiagram) {
   demo->wallWindow()->followSettings();
   EXPECT_EQ(view().matrixOutput, 2);
   EXPECT_EQ(view().matrixInput, 5);
+  // And off the diagram: no cable, no matrix input.
+  session->matrices().map(MatrixKind::VGA)[1] = 0;
+  demo->wallWindow()->followSettings();
+  EXPECT_EQ(view().matrixOutput, 0);
+  EXPECT_EQ(view().matrixInput, std::nullopt);
 }
 
 TEST_F(DemoWall, InEnglishTheDemoSaysSoInEnglish) {
