@@ -16,23 +16,6 @@
 
 namespace wall::test {
 
-namespace {
-
-void writeFile(const QString& path, const QString& text) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  f.write(text.toUtf8());
-}
-
-template <typename T>
-T* child(QWidget* parent, const char* name) {
-  T* w = parent->findChild<T*>(name);
-  if (!w) qFatal("no control %s", name);
-  return w;
-}
-
-}  // namespace
-
 void DialogsTest::numericFieldsFilterAndClamp() {
   TempDir dir;
   Pty pty;

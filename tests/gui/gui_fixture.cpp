@@ -4,10 +4,12 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QThread>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
@@ -118,5 +120,11 @@ QString wallPortOn(const Pty& pty) {
 }
 
 QString hex(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex(' ').toUpper()); }
+
+void writeFile(const QString& path, const QString& text) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(text.toUtf8());
+}
 
 }  // namespace wall::test

@@ -4,6 +4,7 @@
 // modal dialogs, and a main window started the way the program starts it.
 
 #include <QByteArray>
+#include <QComboBox>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -82,6 +83,24 @@ QString hex(const QByteArray& bytes);
 inline PortSettings withPortNo(PortSettings s, int portNo) {
   s.portNo = portNo;
   return s;
+}
+
+// Writes a settings file (or any text) as UTF-8.
+void writeFile(const QString& path, const QString& text);
+
+// The control named `name` below `parent`; a missing one ends the run, as
+// every later step would fail on it.
+template <typename T>
+T* child(QObject* parent, const char* name) {
+  T* w = parent->findChild<T*>(name);
+  if (!w) qFatal("no control %s", name);
+  return w;
+}
+
+// What the operator's pick in a list does: the list moves and reports it.
+inline void pick(QComboBox* list, int index) {
+  list->setCurrentIndex(index);
+  emit list->activated(index);
 }
 
 }  // namespace wall::test

@@ -43,12 +43,6 @@ QString label(MainWindow& w, int row, int column) {
   return model->data(model->index(row, column)).toString();
 }
 
-void writeFile(const QString& path, const QString& text) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  f.write(text.toUtf8());
-}
-
 }  // namespace
 
 void MainWindowTest::startsWithNoSettingsFile() {

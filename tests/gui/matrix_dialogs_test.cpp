@@ -28,29 +28,6 @@
 
 namespace wall::test {
 
-namespace {
-
-void writeFile(const QString& path, const QString& text) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  f.write(text.toUtf8());
-}
-
-template <typename T>
-T* child(QObject* parent, const char* name) {
-  T* w = parent->findChild<T*>(name);
-  if (!w) qFatal("no control %s", name);
-  return w;
-}
-
-// What the operator's pick does: the list moves and reports it.
-void pick(QComboBox* list, int index) {
-  list->setCurrentIndex(index);
-  emit list->activated(index);
-}
-
-}  // namespace
-
 void MatrixDialogsTest::inputControlSendsMatrixThenWall() {
   TempDir dir;
   Pty pty;

@@ -19,14 +19,6 @@
 
 namespace wall::test {
 
-namespace {
-void writeFile(const QString& path, const QString& text) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  f.write(text.toUtf8());
-}
-}  // namespace
-
 void PowerTest::powerOnOneFrame() {
   TempDir dir;
   Pty pty;

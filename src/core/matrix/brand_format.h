@@ -123,7 +123,7 @@ struct BrandFormat {
   int pauseAfterManyMs = 0;  // a further pause when a call switched more than one output
 
   // Parameters of the families (each family reads its own).
-  SwitchChoice t{};       // FF and BB frames
+  SwitchChoice t{};       // FF and BB frames, EXTA, QB and PROV
   SwitchChoice m{};       // pair-list frame
   std::uint8_t h = 0x96;  // pair-list header
   PairCheck check = PairCheck::Sum;

@@ -119,19 +119,9 @@ const BrandRow kRows[] = {
     {56, "SITO", sitoFrame()},
     {57, "DET", detText()},
     {58, "EXTB", starText()},
-    {59, "EXTA",
-     own([](Packet& p, const SwitchCall& c, int out) {
-       p.ch('!').D(c.id).ch(':').x(c.sw('V', 'W', 'A')).D(c.in).ch('*').D(out).x(0x0D);
-     })},
-    {60, "QB",
-     own([](Packet& p, const SwitchCall& c, int out) {
-       p.x(c.sw('S', 'V', 'A')).D2(out).ch('<').Z2(c.in).x(0x0D);
-     })},
-    {61, "PROV",
-     own([](Packet& p, const SwitchCall& c, int out) {
-       p.x(0xBA).b(c.id).x({0x01, 0x04}).x(c.sw(0xA4, 0xA1, 0xA2)).b(out - 1).b(c.in - 1);
-       p.x(p.sum(1, 7));
-     })},
+    {59, "EXTA", extaText(sw('V', 'W', 'A'))},
+    {60, "QB", qbText(sw('S', 'V', 'A'))},
+    {61, "PROV", provFrame(sw(0xA4, 0xA1, 0xA2))},
     {62, "SMTH2", outputInputTexts100()},
     {63, "PE5052K",
      own([](Packet& p, const SwitchCall& c, int out) { p.ch('A').D2(c.id).D3(out).D4(c.in).text(kPeTail); })},

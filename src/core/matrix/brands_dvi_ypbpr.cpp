@@ -75,11 +75,7 @@ const BrandRow kDviRows[] = {
     {7, "CH001", negFrame(0x01)},
     {8, "ATYC",
      own([](Packet& p, const SwitchCall& c, int out) { p.x({0xFF, 0xAA, 0x05}).b(c.in - 1).b(out - 1).x(0x3C); })},
-    {9, "PROV",
-     own([](Packet& p, const SwitchCall& c, int out) {
-       p.x(0xBA).b(c.id).x({0x01, 0x04}).x(c.sw(0xAF, 0xA5, 0xA6)).b(out - 1).b(c.in - 1);
-       p.x(p.sum(1, 7));
-     })},
+    {9, "PROV", provFrame(sw(0xAF, 0xA5, 0xA6))},
     {10, "ODIN", negFrameById()},
     {11, "SFLAG",
      own([](Packet& p, const SwitchCall& c, int out) {

@@ -116,21 +116,11 @@ const BrandRow kRows[] = {
      })},
     {41, "HVSM", bbFrame(sw(0x01, 0x02, 0x03))},
     {42, "CZ003", pairList(sw(0xA0), PairCheck::Sum96, {.maxPairs = 20})},
-    {43, "EXTA",
-     own([](Packet& p, const SwitchCall& c, int out) {
-       p.ch('!').D(c.id).ch(':').x(c.sw('G', 'M', 'L')).D(c.in).ch('*').D(out).x(0x0D);
-     })},
+    {43, "EXTA", extaText(sw('G', 'M', 'L'))},
     {44, "CK", ffFrame(sw(0x04, 0x03, 0x02))},
     {45, "CK1", ffFrame(sw(0x04, 0x03, 0x02))},
-    {46, "QB",
-     own([](Packet& p, const SwitchCall& c, int out) {
-       p.x(c.sw('S', 'G', 'G')).D2(out).ch('<').Z2(c.in).x(0x0D);
-     })},
-    {47, "PROV",
-     own([](Packet& p, const SwitchCall& c, int out) {
-       p.x(0xBA).b(c.id).x({0x01, 0x04}).x(c.sw(0xA0, 0xA0, 0xA3)).b(out - 1).b(c.in - 1);
-       p.x(p.sum(1, 7));
-     })},
+    {46, "QB", qbText(sw('S', 'G', 'G'))},
+    {47, "PROV", provFrame(sw(0xA0, 0xA0, 0xA3))},
     {48, "ODIN", negFrameById()},
     {49, "TECH",
      own([](Packet& p, const SwitchCall& c, int out) {

@@ -63,6 +63,19 @@ void encodeBangText(Packet& p, const SwitchCall& c, int out) {
   p.ch('!').D(c.id).ch(':').ch(c.format->letter).D(c.in).ch('*').D(out).x(0x0D);
 }
 
+void encodeExtaText(Packet& p, const SwitchCall& c, int out) {
+  p.ch('!').D(c.id).ch(':').x(c.sw(c.format->t)).D(c.in).ch('*').D(out).x(0x0D);
+}
+
+void encodeQbText(Packet& p, const SwitchCall& c, int out) {
+  p.x(c.sw(c.format->t)).D2(out).ch('<').Z2(c.in).x(0x0D);
+}
+
+void encodeProvFrame(Packet& p, const SwitchCall& c, int out) {
+  p.x(0xBA).b(c.id).x({0x01, 0x04}).x(c.sw(c.format->t)).b(out - 1).b(c.in - 1);
+  p.x(p.sum(1, 7));
+}
+
 void encodeZeroBangText(Packet& p, const SwitchCall& c, int out) {
   p.ch('!').x(0x00).D(c.id).ch(':').ch(c.format->letter).x(0x00).D(c.in).ch('*').x(0x00).D(out).x(0x0D);
 }
@@ -206,6 +219,24 @@ BrandFormat bangText(char c) {
   BrandFormat f = perOutput(encodeBangText);
   f.letter = c;
   f.opening = encodeBangOpening;
+  return f;
+}
+
+BrandFormat extaText(SwitchChoice t) {
+  BrandFormat f = perOutput(encodeExtaText);
+  f.t = t;
+  return f;
+}
+
+BrandFormat qbText(SwitchChoice t) {
+  BrandFormat f = perOutput(encodeQbText);
+  f.t = t;
+  return f;
+}
+
+BrandFormat provFrame(SwitchChoice t) {
+  BrandFormat f = perOutput(encodeProvFrame);
+  f.t = t;
   return f;
 }
 

@@ -39,6 +39,9 @@ BrandFormat letterText(char s);      // a D2(OUT) s D2(IN) '!'
 BrandFormat starText();              // D(IN) '*' D(OUT) sw('!', '%', '$')
 BrandFormat bangText(char c);        // '!' x0D once, then '!' D(ID) ':' c D(IN) '*' D(OUT) x0D
 BrandFormat zeroBangText(char c);    // '!' x00 D(ID) ':' c x00 D(IN) '*' x00 D(OUT) x0D
+BrandFormat extaText(SwitchChoice t);  // '!' D(ID) ':' t D(IN) '*' D(OUT) x0D, no opening
+BrandFormat qbText(SwitchChoice t);    // t D2(OUT) '<' Z2(IN) x0D
+BrandFormat provFrame(SwitchChoice t); // xBA b(ID) x01 x04 t b(OUT − 1) b(IN − 1) sum
 BrandFormat swchText();              // '[SWCH,' '0'+ID ',' D(IN) ',0,' D(OUT) ']', IN and OUT to 99
 BrandFormat pvText(SwitchChoice p, SwitchChoice q);  // 'P' p D2(ID) 'S' q D2(IN) D2(OUT) 'NT'
 

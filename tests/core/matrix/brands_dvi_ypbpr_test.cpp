@@ -11,17 +11,7 @@ namespace {
 
 class DviYpbprBrandBytes : public ::testing::TestWithParam<BrandCase> {};
 
-TEST_P(DviYpbprBrandBytes, MatchTheWire) {
-  const BrandCase& c = GetParam();
-  const MatrixKind kind = *kindForSource(c.sourceCode);
-  MatrixRig rig;
-  rig.configure(kind, c.company, c.id, c.inputMax, 100, c.model);
-  rig.switchType = c.sw;
-  rig.wireFirstRow(kind, c.outputs);
-  const auto result = rig.run(c.sourceCode, c.in);
-  EXPECT_EQ(result.script.toText(), expectedScript(c.expected).toText());
-  EXPECT_TRUE(result.log.empty()) << result.log.front();
-}
+TEST_P(DviYpbprBrandBytes, MatchTheWire) { expectBrandBytes(GetParam()); }
 
 // Key events of "SMTH3": press and release, each followed by the pause.
 std::vector<std::string> smth3Keys(std::initializer_list<int> keys) {

@@ -10,16 +10,7 @@ namespace {
 
 class VgaBrandBytes : public ::testing::TestWithParam<BrandCase> {};
 
-TEST_P(VgaBrandBytes, MatchTheWire) {
-  const BrandCase& c = GetParam();
-  MatrixRig rig;
-  rig.configure(MatrixKind::VGA, c.company, c.id, c.inputMax, 100, c.model);
-  rig.switchType = c.sw;
-  rig.wireFirstRow(MatrixKind::VGA, c.outputs);
-  const auto result = rig.run(c.sourceCode, c.in);
-  EXPECT_EQ(result.script.toText(), expectedScript(c.expected).toText());
-  EXPECT_TRUE(result.log.empty()) << result.log.front();
-}
+TEST_P(VgaBrandBytes, MatchTheWire) { expectBrandBytes(GetParam()); }
 
 // Families: one case or more per family, with the parameters of the rows.
 INSTANTIATE_TEST_SUITE_P(

@@ -1,6 +1,10 @@
 #include "matrix_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <stdexcept>
+
+#include "brand_case.h"
 
 namespace wall::test {
 
@@ -62,6 +66,18 @@ MatrixSwitchResult MatrixRig::run(int sourceCode, int in) const {
 MatrixSwitchResult MatrixRig::run(int sourceCode, int in, int id) const {
   MatrixContext ctx{state, wall, flags, selection, switchType, avChannel};
   return matrixControl(ctx, sourceCode, in, id);
+}
+
+void expectBrandBytes(const BrandCase& c) {
+  const auto kind = kindForSource(c.sourceCode);
+  ASSERT_TRUE(kind) << c.name << ": source " << c.sourceCode << " has no matrix";
+  MatrixRig rig;
+  rig.configure(*kind, c.company, c.id, c.inputMax, 100, c.model);
+  rig.switchType = c.sw;
+  rig.wireFirstRow(*kind, c.outputs);
+  const auto result = rig.run(c.sourceCode, c.in);
+  EXPECT_EQ(result.script.toText(), expectedScript(c.expected).toText());
+  EXPECT_TRUE(result.log.empty()) << result.log.front();
 }
 
 }  // namespace wall::test

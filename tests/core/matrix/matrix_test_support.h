@@ -39,4 +39,9 @@ struct MatrixRig {
   MatrixSwitchResult run(int sourceCode, int in, int id) const;
 };
 
+struct BrandCase;
+// Runs the brand case's call on its kind (picked by its source) and checks
+// the script on the wire, with nothing refused or logged.
+void expectBrandBytes(const BrandCase& c);
+
 }  // namespace wall::test
