@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "../core/settings/temp_folder.h"
 #include "core/settings/port_settings.h"
 #include "pty_far_end.h"
 
@@ -33,24 +34,7 @@ inline bool eventually(const std::function<bool()>& condition, std::chrono::mill
 }
 
 // A fresh folder under the system's temporary folder, removed at the end.
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "wall-io-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
+using wall::testing::TempFolder;
 
 // Points the symbolic link `link` at `target` in one step, as udev does when
 // an adapter comes back.

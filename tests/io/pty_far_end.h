@@ -22,6 +22,8 @@
 #include <thread>
 #include <vector>
 
+#include "raw_pty.h"
+
 namespace wall::test {
 
 using Clock = std::chrono::steady_clock;
@@ -35,19 +37,10 @@ struct Arrival {
 class PtyFarEnd {
  public:
   PtyFarEnd() {
-    char name[256] = {};
-    if (::openpty(&master_, &slave_, name, nullptr, nullptr) != 0) throw std::runtime_error("openpty failed");
-    path_ = name;
-    // A program the test starts must not inherit our ends: a child holding
-    // the master would keep the line alive after hangUp().
-    ::fcntl(master_, F_SETFD, FD_CLOEXEC);
-    ::fcntl(slave_, F_SETFD, FD_CLOEXEC);
-    // Raw from the start: the port makes the line raw when it opens, and
-    // puts back what it found when it closes.
-    termios t{};
-    ::tcgetattr(slave_, &t);
-    ::cfmakeraw(&t);
-    ::tcsetattr(slave_, TCSANOW, &t);
+    RawPty pty = openRawPty();
+    master_ = pty.master;
+    slave_ = pty.slave;
+    path_ = pty.path;
     reader_ = std::thread([this] { readLoop(); });
   }
 

@@ -23,6 +23,8 @@
 #include <thread>
 #include <vector>
 
+#include "raw_pty.h"
+
 namespace wall::test {
 
 class WallResponder {
@@ -30,15 +32,10 @@ class WallResponder {
   using Bytes = std::vector<std::uint8_t>;
 
   explicit WallResponder(int cmdForm = 0) : cmdForm_(cmdForm) {
-    char name[256] = {};
-    if (::openpty(&master_, &slave_, name, nullptr, nullptr) != 0) throw std::runtime_error("openpty failed");
-    path_ = name;
-    ::fcntl(master_, F_SETFD, FD_CLOEXEC);
-    ::fcntl(slave_, F_SETFD, FD_CLOEXEC);
-    termios t{};
-    ::tcgetattr(slave_, &t);
-    ::cfmakeraw(&t);
-    ::tcsetattr(slave_, TCSANOW, &t);
+    RawPty pty = openRawPty();
+    master_ = pty.master;
+    slave_ = pty.slave;
+    path_ = pty.path;
     thread_ = std::thread([this] { loop(); });
   }
   ~WallResponder() {

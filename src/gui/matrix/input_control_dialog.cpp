@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "gui/app/combo_lists.h"
 #include "gui/app/qt_text.h"
 
 namespace wall {
@@ -26,13 +27,6 @@ constexpr int kNarrowSourceWidth = 105;
 
 // The Unit14 names of the input lists, by kind (AV, VGA, DVI, YPbPr).
 constexpr const char* kInputListNames[] = {"ComboBox2", "ComboBox1", "ComboBox3", "ComboBox4"};
-
-void fill(QComboBox* list, const std::vector<std::string>& entries, int index) {
-  const QSignalBlocker block(list);
-  list->clear();
-  for (const std::string& e : entries) list->addItem(qs(e));
-  list->setCurrentIndex(index);
-}
 
 }  // namespace
 
@@ -124,8 +118,8 @@ InputControlDialog::InputControlDialog(InputControlModel& model, ContextSource c
 void InputControlDialog::openDialog(int productType, const MatrixState& matrices, int language) {
   model_.open(productType, matrices, language);
   std::vector<std::string> names = model_.sourceNames();
-  fill(sources_, names, model_.sourceIndex());
-  for (MatrixKind kind : kMatrixKinds) fill(inputList(kind), model_.inputNames(kind), model_.inputIndex(kind));
+  fillQuietly(sources_, names, model_.sourceIndex());
+  for (MatrixKind kind : kMatrixKinds) fillQuietly(inputList(kind), model_.inputNames(kind), model_.inputIndex(kind));
   sync();
   show();
   raise();

@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "gui/app/combo_lists.h"
 #include "gui/app/qt_text.h"
 
 namespace wall {
@@ -15,13 +16,6 @@ namespace {
 
 // By kind (AV, VGA, DVI, YPbPr).
 constexpr const char* kListNames[] = {"suiComboBox5", "suiComboBox4", "suiComboBox6", "suiComboBox7"};
-
-void fill(QComboBox* list, const std::vector<std::string>& entries, int index) {
-  const QSignalBlocker block(list);
-  list->clear();
-  for (const std::string& e : entries) list->addItem(qs(e));
-  list->setCurrentIndex(index);
-}
 
 }  // namespace
 
@@ -61,8 +55,8 @@ PipMatrixPanel::PipMatrixPanel(PipMatrixLists& model, QWidget* parent) : QWidget
 
 void PipMatrixPanel::setPipMatrixInput(int productType, const MatrixState& matrices, int language) {
   model_.setPipMatrixInput(productType, matrices, language);
-  fill(sources_, model_.sourceNames(), model_.sourceIndex());
-  for (MatrixKind kind : kMatrixKinds) fill(list(kind), model_.inputNames(kind), model_.inputIndex(kind));
+  fillQuietly(sources_, model_.sourceNames(), model_.sourceIndex());
+  for (MatrixKind kind : kMatrixKinds) fillQuietly(list(kind), model_.inputNames(kind), model_.inputIndex(kind));
   setPipMatrix();
 }
 
