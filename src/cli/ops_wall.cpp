@@ -8,9 +8,6 @@ namespace wall::cli {
 namespace {
 
 constexpr std::int64_t kByteMax = 0xFF;
-// The 8-byte value frame sends the low byte and value / 255: from 65280 up
-// the second byte no longer holds it.
-constexpr std::int64_t kTwoByteMax = 65279;
 
 std::uint8_t byteArg(const OpArgs& a, std::size_t i, const char* what) {
   return static_cast<std::uint8_t>(a.number(i, 0, kByteMax, what));
@@ -23,12 +20,11 @@ const ScriptOpRegistrar writeOp({"write", "write CODE VALUE", "ButtonWrite: a va
                                    OpArgs a(w, {});
                                    a.expect(2, "write CODE VALUE");
                                    const auto code = byteArg(a, 0, "CODE");
-                                   // Only the 8-byte layout carries a second value byte; a value
-                                   // the frame cannot carry is refused rather than cut to its low byte.
-                                   const std::int64_t valueMax =
-                                       layoutFor(ctx.cmdForm()) == FrameLayout::Bytes8 ? kTwoByteMax : kByteMax;
-                                   const auto value = static_cast<std::uint32_t>(a.number(1, 0, valueMax, "VALUE"));
-                                   return wallSend(WallFrames(ctx.cmdForm(), ctx.selection()).buttonWrite(code, value));
+                                   // A value the frame cannot carry is refused rather than cut short.
+                                   const WallFrames frames(ctx.cmdForm(), ctx.selection());
+                                   const auto value =
+                                       static_cast<std::uint32_t>(a.number(1, 0, frames.maxWriteValue(), "VALUE"));
+                                   return wallSend(frames.buttonWrite(code, value));
                                  }});
 
 const ScriptOpRegistrar incdecOp({"incdec", "incdec CODE VALUE", "ButtonIncDec: a command frame to the selection",

@@ -56,7 +56,7 @@ Bytes WallFrames::frame(std::uint8_t classByte, Target target, std::uint8_t code
 Bytes WallFrames::buttonWrite(std::uint8_t code, std::uint32_t value) const {
   const auto lo = static_cast<std::uint8_t>(value & 0xFF);
   if (layout_ == FrameLayout::Bytes8) {
-    // Values from 65280 up do not fit: the second byte keeps its low 8 bits.
+    // Past maxWriteValue() the second byte keeps only its low 8 bits.
     const auto hi = static_cast<std::uint8_t>((value / 255) & 0xFF);
     return frame(kClassValue, Target::Selection, code, {lo, hi});
   }

@@ -48,6 +48,9 @@ class WallFrames {
   // ButtonWrite: class B1, the value's low byte; the 8-byte layout adds
   // value ÷ 255 (not 256: the processors decode with 255) cut to 8 bits.
   Bytes buttonWrite(std::uint8_t code, std::uint32_t value) const;
+  // The largest value buttonWrite carries whole: 255, or 65279 in the
+  // 8-byte layout (from 65280 the second byte no longer holds value ÷ 255).
+  std::uint32_t maxWriteValue() const { return layout_ == FrameLayout::Bytes8 ? 65279u : 0xFFu; }
   // ButtonIncDec: class B0, one value byte (00 before the tail in 8 bytes).
   Bytes buttonIncDec(std::uint8_t code, std::uint8_t value) const;
   // ButtonIncDecAll: class B0 with zero address bytes: every unit.

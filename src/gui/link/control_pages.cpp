@@ -29,7 +29,7 @@ namespace {
 
 constexpr int kGroupWidth = 160;
 constexpr int kGroupHeight = 64;
-constexpr int kPanelWidth = 680;
+constexpr int kPanelWidth = ControlPages::kPageFlowWidth;
 constexpr int kGap = 8;
 
 QString text(std::string_view chinese) {
@@ -192,7 +192,7 @@ ControlPages::ControlPages(MainWindow& window) : QObject(&window), window_(windo
   // Each page scrolls when the window is too small for its groups.
   for (int p = 0; p < kPageCount; ++p) {
     QWidget* panel = pagePanel(p);
-    panel->setMinimumSize(panel->childrenRect().united(QRect(0, 0, kPanelWidth, 1)).size() + QSize(kGap, kGap));
+    fitPage(panel);
     QWidget* page = pages_ ? static_cast<QTabWidget*>(pages_)->widget(p) : nullptr;
     if (!page || panel == page) continue;
     auto* scroll = new QScrollArea(page);
@@ -215,6 +215,11 @@ ControlPages::ControlPages(MainWindow& window) : QObject(&window), window_(windo
 }
 
 ControlPages::~ControlPages() = default;
+
+void ControlPages::fitPage(QWidget* panel) {
+  const QSize all = panel->childrenRect().united(QRect(0, 0, kPanelWidth, 1)).size() + QSize(kGap, kGap);
+  panel->setMinimumSize(panel->minimumSize().expandedTo(all));
+}
 
 QWidget* ControlPages::pagePanel(int page) {
   auto* tabs = static_cast<QTabWidget*>(pages_);

@@ -32,6 +32,13 @@ class ControlPages : public QObject, public ReadSink {
   explicit ControlPages(MainWindow& window);
   ~ControlPages() override;
 
+  // A page's own controls flow within this width; a widget placed beside
+  // them starts here.
+  static constexpr int kPageFlowWidth = 680;
+  // Sizes a page's panel to everything it holds, so that the page's scroll
+  // area reaches every control.
+  static void fitPage(QWidget* panel);
+
   // ReadEnable: shows or hides the read-back controls.
   void readEnable(bool on);
   void retranslate();

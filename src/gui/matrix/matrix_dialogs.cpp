@@ -10,6 +10,7 @@
 #include "core/settings/settings_file.h"
 #include "gui/app/main_window.h"
 #include "gui/app/wall_grid.h"
+#include "gui/link/control_pages.h"
 #include "gui/matrix/input_control_dialog.h"
 #include "gui/matrix/input_name_dialog.h"
 #include "gui/matrix/matrix_settings_dialog.h"
@@ -50,13 +51,9 @@ MatrixDialogs::MatrixDialogs(MainWindow& window) : QObject(&window), window_(win
   // The pop-window lists live on the picture-in-picture page.
   QWidget* pipPage = window_.findChild<QWidget*>("Panel52");
   pip_ = new PipMatrixPanel(*pipModel_, pipPage ? pipPage : window_.centralWidget());
-  pip_->setGeometry(680, 8, 160, 150);
-  // Beside the page's own controls: the page grows so that its scroll area
-  // reaches the lists too.
-  if (pipPage) {
-    pipPage->setMinimumSize(pipPage->minimumSize().expandedTo(
-        QSize(pip_->geometry().right() + 1 + 8, pip_->geometry().bottom() + 1 + 8)));
-  }
+  // Beside the page's own controls, and within reach of its scroll area.
+  pip_->setGeometry(ControlPages::kPageFlowWidth, 8, 160, 150);
+  if (pipPage) ControlPages::fitPage(pipPage);
   pip_->setPipMatrixInput(session.values().boardSel, session.matrices(), session.language());
   connect(form14_, &InputControlDialog::matrixUseChanged, pip_, &PipMatrixPanel::mirrorUseMatrix);
 

@@ -61,6 +61,7 @@ VirtualWallWindow::VirtualWallWindow(Session& session, SimBench& bench, QWidget*
   recallPlan_ = new QSpinBox(this);
   recallPlan_->setObjectName("recallPlan");
   recallPlan_->setRange(1, std::max(1, session_.planCount()));
+  recallPlan_->setMinimumWidth(56);
   recallButton_ = new QPushButton(this);
   recallButton_->setObjectName("sendRecallNotice");
   recallLabel_->setBuddy(recallPlan_);
@@ -102,9 +103,8 @@ void VirtualWallWindow::placeControls() {
   const int h = 26;
   const int y = (kHeader - h) / 2;
   int x = width() - kMargin;
-  for (QWidget* w : {static_cast<QWidget*>(recallButton_), static_cast<QWidget*>(recallPlan_),
-                     static_cast<QWidget*>(recallLabel_)}) {
-    const int wWidth = std::max(w->sizeHint().width(), w == recallPlan_ ? 56 : 0);
+  for (QWidget* w : std::initializer_list<QWidget*>{recallButton_, recallPlan_, recallLabel_}) {
+    const int wWidth = w->sizeHint().expandedTo(w->minimumSize()).width();
     x -= wWidth;
     w->setGeometry(x, y, wWidth, h);
     x -= 6;
@@ -121,11 +121,13 @@ void VirtualWallWindow::followSettings() {
   for (MatrixKind kind : kMatrixKinds) {
     cabling[static_cast<std::size_t>(kindIndex(kind))] = sim::wiringFromMap(session_.matrices().map(kind), kind, shape);
   }
-  const bool same = cabling == cabling_ && bench_.inspect([&](const sim::SimSystem& s) {
+  const bool same = bench_.inspect([&](const sim::SimSystem& s) {
+    for (MatrixKind kind : kMatrixKinds) {
+      if (s.wiring(kind) != cabling[static_cast<std::size_t>(kindIndex(kind))]) return false;
+    }
     return s.wall().rows() == rows && s.wall().columns() == columns && s.wall().cmdForm() == cmdForm;
   });
   if (!same) {
-    cabling_ = cabling;
     bench_.configure([&](sim::SimSystem& s) {
       s.wall().resize(rows, columns);
       s.wall().setCmdForm(cmdForm);

@@ -9,8 +9,6 @@
 
 #include <QStringList>
 #include <QWidget>
-#include <array>
-#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -47,7 +45,6 @@ class VirtualWallWindow : public QWidget {
   QLabel* recallLabel_;
   QSpinBox* recallPlan_;
   QPushButton* recallButton_;
-  std::array<std::vector<int>, 4> cabling_;
   int controlsLeft_ = 0;  // where the header's controls begin
 };
 
