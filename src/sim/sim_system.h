@@ -47,7 +47,7 @@ class SimSystem {
   void setWiring(MatrixKind kind, std::vector<int> outputOfUnit);
   int outputFeeding(MatrixKind kind, int unitIndex) const;
   // The cabling set for `kind`; empty when it is still one output per unit.
-  std::optional<std::vector<int>> wiring(MatrixKind kind) const {
+  const std::optional<std::vector<int>>& wiring(MatrixKind kind) const {
     return wiring_[static_cast<std::size_t>(kindIndex(kind))];
   }
 
